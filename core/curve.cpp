@@ -1,0 +1,246 @@
+#include "core/curve.h"
+
+#include "core/clipsegment.h"
+#include "core/curveflags.h"
+#include "core/graphscale.h"
+#include "framework/gdi/dc.h"
+#include "framework/gdi/globalmemory.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+namespace {
+
+struct TSquare {
+    double XLo, XHi, YLo, YHi;
+};
+
+TSquare GraphSquare() {
+    return {std::min(GraphScale.GetLogLeft(), GraphScale.GetLogRight()),
+            std::max(GraphScale.GetLogLeft(), GraphScale.GetLogRight()),
+            std::min(GraphScale.GetLogBottom(), GraphScale.GetLogTop()),
+            std::max(GraphScale.GetLogBottom(), GraphScale.GetLogTop())};
+}
+
+// Truncation toward zero into a GDI coordinate. Callers hand in values that
+// lie in or next to the graph square; the clamp only keeps a value outside
+// int's range from being undefined behaviour.
+int ToGdi(double v) {
+    constexpr double lo = std::numeric_limits<int>::min();
+    constexpr double hi = std::numeric_limits<int>::max();
+    return static_cast<int>(std::clamp(std::trunc(v), lo, hi));
+}
+
+// "Lies right of the square" as drawing stops on it. NaN is no position at
+// all, so it does not count as beyond the right edge.
+bool NotRightOfSquare(double lx) {
+    return !(lx > GraphScale.GetLogRight());
+}
+
+// Selects the curve's pen for one drawing call and puts the previous back.
+class TPenSelection {
+public:
+    TPenSelection(TDC& dc, const TPen* pen) : Dc(dc), Selected(pen != nullptr) {
+        if (Selected)
+            Previous = Dc.SelectObject(*pen);
+    }
+    ~TPenSelection() {
+        if (Selected)
+            Dc.SelectObject(Previous);
+    }
+    TPenSelection(const TPenSelection&) = delete;
+    TPenSelection& operator=(const TPenSelection&) = delete;
+
+private:
+    TDC& Dc;
+    bool Selected;
+    TPen Previous;
+};
+
+} // namespace
+
+TCurve::TCurve(std::uint32_t increment) : Increment(increment == 0 ? 1 : increment) {}
+
+TCurve::~TCurve() {
+    Reset();
+}
+
+std::uint32_t TCurve::GetCapacity() const {
+    if (!DataHandle)
+        return 0;
+    return (Count + Increment - 1) / Increment * Increment;
+}
+
+void TCurve::Lock() {
+    FirstPoint = DataHandle;
+    CursorPoint = DataHandle ? DataHandle + (Cursor - 1) : nullptr;
+    LastPoint = (DataHandle && Count > 0) ? DataHandle + (Count - 1) : nullptr;
+}
+
+// Makes room for point number count + 1: a first block of Increment points,
+// or Increment more whenever the block is exactly full.
+bool TCurve::GrowFor(std::uint32_t count) {
+    if (count == 0) {
+        DataHandle = static_cast<TCurvePoint*>(GlobalAllocBlock(Increment * sizeof(TCurvePoint)));
+        return DataHandle != nullptr;
+    }
+    if (count % Increment != 0)
+        return true;
+    if (count > std::numeric_limits<std::uint32_t>::max() - Increment)
+        return false; // Count could not number the new points
+    std::size_t bytes = (static_cast<std::size_t>(count) + Increment) * sizeof(TCurvePoint);
+    void* grown = GlobalReAllocBlock(DataHandle, bytes);
+    if (!grown)
+        return false;
+    DataHandle = static_cast<TCurvePoint*>(grown);
+    return true;
+}
+
+void TCurve::WidenBounds(double x, double y) {
+    if (x > XMax)
+        XMax = x;
+    else if (x < XMin)
+        XMin = x;
+    if (y > YMax)
+        YMax = y;
+    else if (y < YMin)
+        YMin = y;
+}
+
+void TCurve::AddPoint(double x, double y) {
+    if (OutOfMemory)
+        return;
+    if (!GrowFor(Count)) {
+        OutOfMemory = 1;
+        return;
+    }
+    const TCurvePoint point{x, y};
+    if (Count == 0) {
+        XMin = XMax = x;
+        YMin = YMax = y;
+        PenX = GraphScale.ToLogicalX(x);
+        PenY = GraphScale.ToLogicalY(y);
+        if (DrawSymbols)
+            DrawSymbol(point);
+    } else {
+        WidenBounds(x, y);
+        if (DrawLines)
+            DrawSegment(point);
+        if (DrawSymbols)
+            DrawSymbol(point);
+    }
+    ++Count;
+    Lock();
+    *LastPoint = point;
+    AtEnd = 0;
+}
+
+void TCurve::DeleteLastPoint() {
+    if (Count == 0)
+        return;
+    if (Count == 1) {
+        Reset();
+        return;
+    }
+    Lock();
+    const TCurvePoint last = *LastPoint;
+    Cursor = 1;
+    AtEnd = 0;
+    OutOfMemory = 0;
+    --Count;
+    const bool strictlyInside = XMin < last.X && last.X < XMax && YMin < last.Y && last.Y < YMax;
+    if (!strictlyInside)
+        UpdateBounds();
+}
+
+void TCurve::Reset() {
+    GlobalFreeBlock(DataHandle);
+    DataHandle = nullptr;
+    FirstPoint = LastPoint = CursorPoint = nullptr;
+    Count = 0;
+    Cursor = 1;
+    AtEnd = 1;
+    OutOfMemory = 0;
+}
+
+void TCurve::Rewind() {
+    if (Count == 0)
+        return;
+    Cursor = 1;
+    AtEnd = 0;
+}
+
+bool TCurve::NextPoint(TCurvePoint& point) {
+    if (AtEnd)
+        return false;
+    Lock();
+    point = *CursorPoint;
+    if (Cursor < Count)
+        ++Cursor;
+    else
+        AtEnd = 1;
+    return true;
+}
+
+void TCurve::UpdateBounds() {
+    if (Count == 0)
+        return;
+    Lock();
+    XMin = XMax = FirstPoint->X;
+    YMin = YMax = FirstPoint->Y;
+    for (const TCurvePoint* p = FirstPoint + 1; p <= LastPoint; ++p)
+        WidenBounds(p->X, p->Y);
+}
+
+bool TCurve::DrawSymbol(const TCurvePoint& point) {
+    const double lx = GraphScale.ToLogicalX(point.X);
+    const double ly = GraphScale.ToLogicalY(point.Y);
+    const TSquare sq = GraphSquare();
+    // Written so that NaN fails the test and is never drawn.
+    const bool inside = lx >= sq.XLo && lx <= sq.XHi && ly >= sq.YLo && ly <= sq.YHi;
+    if (inside && Dc) {
+        const double rx = std::trunc((sq.XHi - sq.XLo) * 0.01);
+        const double ry = std::trunc((sq.YHi - sq.YLo) * 0.01);
+        TPenSelection pen(*Dc, Pen);
+        Dc->Ellipse(ToGdi(lx - rx), ToGdi(ly - ry), ToGdi(lx + rx), ToGdi(ly + ry));
+    }
+    return NotRightOfSquare(lx);
+}
+
+bool TCurve::DrawSegment(const TCurvePoint& point) {
+    const double lx = GraphScale.ToLogicalX(point.X);
+    const double ly = GraphScale.ToLogicalY(point.Y);
+    if (lx == PenX && ly == PenY)
+        return NotRightOfSquare(lx);
+    if (PenX > lx)
+        RightwardOnly = 0;
+    double x0 = PenX, y0 = PenY, x1 = lx, y1 = ly;
+    PenX = lx;
+    PenY = ly;
+    if (ClipSegment(x0, y0, x1, y1) && Dc) {
+        TPenSelection pen(*Dc, Pen);
+        const TPoint ends[2] = {{ToGdi(x0), ToGdi(y0)}, {ToGdi(x1), ToGdi(y1)}};
+        Dc->Polyline(ends, 2);
+    }
+    return NotRightOfSquare(lx);
+}
+
+void TCurve::Draw() {
+    if (Count == 0)
+        return;
+    Lock();
+    const TCurvePoint* const first = FirstPoint;
+    const TCurvePoint* const last = LastPoint;
+    PenX = GraphScale.ToLogicalX(first->X);
+    PenY = GraphScale.ToLogicalY(first->Y);
+    if (DrawSymbols)
+        DrawSymbol(*first);
+    for (const TCurvePoint* p = first + 1; p <= last; ++p) {
+        if (DrawLines && !DrawSegment(*p) && RightwardOnly)
+            break;
+        if (DrawSymbols && !DrawSymbol(*p) && RightwardOnly)
+            break;
+    }
+}

@@ -1,0 +1,94 @@
+#include "framework/gdi/dc.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <limits>
+#include <utility>
+
+namespace {
+
+int ClampToInt(std::int64_t v) {
+    if (v > std::numeric_limits<int>::max())
+        return std::numeric_limits<int>::max();
+    if (v < std::numeric_limits<int>::min())
+        return std::numeric_limits<int>::min();
+    return static_cast<int>(v);
+}
+
+// a * b / c rounded to nearest with halves away from zero, as MulDiv does.
+// Operands are 32-bit values widened to 64 bits, so the product cannot
+// overflow.
+std::int64_t MulDivRound(std::int64_t a, std::int64_t b, std::int64_t c) {
+    if (c == 0)
+        return 0;
+    std::int64_t num = a * b;
+    bool negative = (num < 0) != (c < 0);
+    std::int64_t an = std::llabs(num), ac = std::llabs(c);
+    std::int64_t q = (an + ac / 2) / ac;
+    return negative ? -q : q;
+}
+
+} // namespace
+
+TDC::~TDC() = default;
+
+int TDC::SetMapMode(int mode) {
+    return std::exchange(MapMode, mode);
+}
+
+TSize TDC::SetWindowExt(TSize extent) {
+    return std::exchange(WindowExt, extent);
+}
+
+TSize TDC::SetViewportExt(TSize extent) {
+    return std::exchange(ViewportExt, extent);
+}
+
+TPoint TDC::SetWindowOrg(TPoint origin) {
+    return std::exchange(WindowOrg, origin);
+}
+
+TPoint TDC::SetViewportOrg(TPoint origin) {
+    return std::exchange(ViewportOrg, origin);
+}
+
+TPen TDC::SelectObject(const TPen& pen) {
+    return std::exchange(CurrentPen, pen);
+}
+
+TBrush TDC::SelectObject(const TBrush& brush) {
+    return std::exchange(CurrentBrush, brush);
+}
+
+int TDC::SetROP2(int mode) {
+    return std::exchange(Rop2, mode);
+}
+
+int TDC::SetBkMode(int mode) {
+    return std::exchange(BkMode, mode);
+}
+
+TPoint TDC::LogicalToDevice(TPoint logical) const {
+    std::int64_t lx = static_cast<std::int64_t>(logical.X) - WindowOrg.X;
+    std::int64_t ly = static_cast<std::int64_t>(logical.Y) - WindowOrg.Y;
+    if (MapMode != MM_TEXT) {
+        lx = MulDivRound(lx, ViewportExt.Cx, WindowExt.Cx);
+        ly = MulDivRound(ly, ViewportExt.Cy, WindowExt.Cy);
+    }
+    return {ClampToInt(lx + ViewportOrg.X), ClampToInt(ly + ViewportOrg.Y)};
+}
+
+int TDC::LogicalToDeviceWidth(int logicalWidth) const {
+    if (MapMode == MM_TEXT)
+        return logicalWidth;
+    return ClampToInt(std::llabs(MulDivRound(logicalWidth, ViewportExt.Cx, WindowExt.Cx)));
+}
+
+void TDC::MoveTo(int x, int y) {
+    Position = {x, y};
+}
+
+void TDC::LineTo(int x, int y) {
+    DrawLine(Position, {x, y});
+    Position = {x, y};
+}

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "framework/gdi/gdiobjects.h"
+#include "framework/gdi/types.h"
+
+#include <cstdint>
+
+// A packed device-independent bitmap as a blit source: bottom-up rows of
+// 1, 4 or 8 bits per pixel, each padded to a multiple of 4 bytes, and a
+// colour table of RGBQUAD entries (blue, green, red, reserved).
+struct TDibBits {
+    int Width = 0;
+    int Height = 0;
+    int BitCount = 0;
+    const std::uint8_t* ColorTable = nullptr;
+    int ColorTableEntries = 0;
+    const std::uint8_t* Bits = nullptr;
+};
+
+// The abstract device context everything draws through. It keeps GDI's
+// state (mapping mode, window and viewport extents and origins, the selected
+// pen and brush, the mix mode, the background mode, the current position)
+// and leaves the primitives to the concrete context. Coordinates given to
+// the primitives are logical; LogicalToDevice maps them as GDI does.
+// Defaults are GDI's: MM_TEXT, a black one-pixel solid pen, a white solid
+// brush, R2_COPYPEN, OPAQUE.
+class TDC {
+public:
+    TDC() = default;
+    TDC(const TDC&) = delete;
+    TDC& operator=(const TDC&) = delete;
+    virtual ~TDC();
+
+    int SetMapMode(int mode);
+    int GetMapMode() const { return MapMode; }
+    TSize SetWindowExt(TSize extent);
+    TSize SetViewportExt(TSize extent);
+    TPoint SetWindowOrg(TPoint origin);
+    TPoint SetViewportOrg(TPoint origin);
+
+    // Select returns the object that was selected before.
+    TPen SelectObject(const TPen& pen);
+    TBrush SelectObject(const TBrush& brush);
+    const TPen& GetPen() const { return CurrentPen; }
+    const TBrush& GetBrush() const { return CurrentBrush; }
+
+    int SetROP2(int mode);
+    int GetROP2() const { return Rop2; }
+    int SetBkMode(int mode);
+    int GetBkMode() const { return BkMode; }
+
+    // GDI's mapping: device = (logical - window origin) * viewport extent /
+    // window extent + viewport origin, rounded to nearest (halves away from
+    // zero). Logical values must already be integers.
+    TPoint LogicalToDevice(TPoint logical) const;
+    // Logical length of one device pixel along x, for pen widths.
+    int LogicalToDeviceWidth(int logicalWidth) const;
+
+    void MoveTo(int x, int y);
+    TPoint GetCurrentPosition() const { return Position; }
+    // Draws from the current position to (x, y), excluding the end pixel,
+    // and makes (x, y) the current position.
+    void LineTo(int x, int y);
+
+    virtual void Ellipse(int left, int top, int right, int bottom) = 0;
+    virtual void Polyline(const TPoint* points, int count) = 0;
+    virtual void Polygon(const TPoint* points, int count) = 0;
+    virtual void Rectangle(int left, int top, int right, int bottom) = 0;
+    // Stretches the source rectangle (pixels, y from the top of the picture)
+    // of the bitmap onto the destination (logical, x, y, width, height; a
+    // negative height turns it the right way up in a y-up mapping).
+    virtual void StretchBlt(int destX, int destY, int destWidth, int destHeight,
+                            const TDibBits& source, const TRect& sourceRect,
+                            std::uint32_t rop) = 0;
+
+protected:
+    // One straight line of the LineTo kind; the base keeps the position.
+    virtual void DrawLine(TPoint from, TPoint to) = 0;
+
+private:
+    int MapMode = MM_TEXT;
+    TSize WindowExt{1, 1};
+    TSize ViewportExt{1, 1};
+    TPoint WindowOrg{};
+    TPoint ViewportOrg{};
+    TPen CurrentPen{};
+    TBrush CurrentBrush{};
+    int Rop2 = R2_COPYPEN;
+    int BkMode = OPAQUE;
+    TPoint Position{};
+};
