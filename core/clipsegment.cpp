@@ -62,5 +62,13 @@ bool ClipSegment(double& x0, double& y0, double& x1, double& y1) {
         x0 = sx + t0 * dx * back;
         y0 = sy + t0 * dy * back;
     }
+    // The exact clipped ends lie in the square. With ends of huge magnitude
+    // the rounding error of x0 + t * dx can be larger than the square itself,
+    // so the computed ends are pulled back onto it; for ordinary segments
+    // this changes nothing that survives truncation to whole units.
+    x0 = std::clamp(x0, xlo, xhi);
+    x1 = std::clamp(x1, xlo, xhi);
+    y0 = std::clamp(y0, ylo, yhi);
+    y1 = std::clamp(y1, ylo, yhi);
     return true;
 }

@@ -1,0 +1,49 @@
+#include "core/curve.h"
+#include "core/curveflags.h"
+#include "framework/gdi/recordingdc.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+
+namespace {
+
+// Growing one curve point by point: the block grows by 100 points at a time,
+// so the whole run must stay linear in the number of points.
+void BM_GrowCurve(benchmark::State& state) {
+    const auto points = static_cast<std::uint32_t>(state.range(0));
+    DrawSymbols = 0;
+    DrawLines = 0;
+    for (auto _ : state) {
+        TCurve curve(100);
+        for (std::uint32_t i = 0; i < points; ++i)
+            curve.AddPoint(i * 0.001, i * 0.002);
+        benchmark::DoNotOptimize(curve.GetCount());
+    }
+    state.SetItemsProcessed(state.iterations() * points);
+    ResetCurveFlags();
+}
+BENCHMARK(BM_GrowCurve)->Arg(1'000'000)->Arg(10'000'000)->Unit(benchmark::kMillisecond);
+
+// Drawing a whole curve into a context that ignores the primitives: the cost
+// of scaling, clipping and the symbol tests alone.
+void BM_DrawCurve(benchmark::State& state) {
+    const auto points = static_cast<std::uint32_t>(state.range(0));
+    ResetCurveFlags();
+    TNullDC dc;
+    TCurve curve(100);
+    DrawSymbols = 0;
+    DrawLines = 0;
+    for (std::uint32_t i = 0; i < points; ++i)
+        curve.AddPoint((i % 1000) * 0.1, (i % 777) * 0.13);
+    DrawSymbols = 1;
+    DrawLines = 1;
+    curve.Dc = &dc;
+    for (auto _ : state)
+        curve.Draw();
+    state.SetItemsProcessed(state.iterations() * points);
+    ResetCurveFlags();
+}
+BENCHMARK(BM_DrawCurve)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,62 @@
+#include "framework/gdi/recordingdc.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The window's logical system on a 1000 x 800 client area: 10000 x 10000
+// logical units from (-666, -666) at the lower left, y upwards.
+void MapLikeTheWindow(TDC& dc, int w, int h) {
+    dc.SetMapMode(MM_ANISOTROPIC);
+    dc.SetWindowExt({10000, 10000});
+    dc.SetViewportExt({w, -h});
+    dc.SetViewportOrg({0, h});
+    dc.SetWindowOrg({-666, -666});
+}
+
+TEST(DeviceContext, StartsWithGdiDefaults) {
+    TRecordingDC dc;
+    EXPECT_EQ(dc.GetMapMode(), MM_TEXT);
+    EXPECT_EQ(dc.GetPen(), (TPen{TColor(0, 0, 0), 1, PS_SOLID}));
+    EXPECT_EQ(dc.GetBrush(), (TBrush{TColor(255, 255, 255), BS_SOLID}));
+    EXPECT_EQ(dc.GetROP2(), R2_COPYPEN);
+    EXPECT_EQ(dc.LogicalToDevice({12, -7}), (TPoint{12, -7}));
+}
+
+TEST(DeviceContext, SelectHandsBackThePreviousObject) {
+    TRecordingDC dc;
+    TPen cyan{TColor(0, 255, 255), 2, PS_SOLID};
+    TPen old = dc.SelectObject(cyan);
+    EXPECT_EQ(old, TPen{});
+    EXPECT_EQ(dc.SelectObject(old), cyan);
+    EXPECT_EQ(dc.SelectObject(TBrush::Hollow()), TBrush{});
+    EXPECT_EQ(dc.SetROP2(R2_XORPEN), R2_COPYPEN);
+    dc.Rectangle(1, 2, 3, 4);
+    ASSERT_EQ(dc.Calls().size(), 1u);
+    EXPECT_EQ(dc.Calls()[0].Brush, TBrush::Hollow());
+    EXPECT_EQ(dc.Calls()[0].Rop2, R2_XORPEN);
+}
+
+TEST(DeviceContext, AnisotropicMappingRoundsLikeGdi) {
+    TRecordingDC dc;
+    MapLikeTheWindow(dc, 1000, 800);
+    EXPECT_EQ(dc.LogicalToDevice({-666, -666}), (TPoint{0, 800}));
+    EXPECT_EQ(dc.LogicalToDevice({9334, 9334}), (TPoint{1000, 0}));
+    EXPECT_EQ(dc.LogicalToDevice({0, 0}), (TPoint{67, 747})); // 66.6 and 746.72
+    EXPECT_EQ(dc.LogicalToDevice({8668, 8668}), (TPoint{933, 53}));
+    EXPECT_EQ(dc.LogicalToDevice({-661, -666}), (TPoint{1, 800})); // 0.5 rounds away from zero
+}
+
+TEST(DeviceContext, LineToDrawsFromTheCurrentPosition) {
+    TRecordingDC dc;
+    dc.MoveTo(1, 2);
+    dc.LineTo(5, 6);
+    dc.LineTo(7, 2);
+    auto lines = dc.CallsOf(TRecordingDC::TOp::Line);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].Points, (std::vector<TPoint>{{1, 2}, {5, 6}}));
+    EXPECT_EQ(lines[1].Points, (std::vector<TPoint>{{5, 6}, {7, 2}}));
+    EXPECT_EQ(dc.GetCurrentPosition(), (TPoint{7, 2}));
+}
+
+} // namespace
