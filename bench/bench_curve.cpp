@@ -23,7 +23,7 @@ void BM_GrowCurve(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * points);
     ResetCurveFlags();
 }
-BENCHMARK(BM_GrowCurve)->Arg(1'000'000)->Arg(10'000'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GrowCurve)->Arg(1'000'000)->Arg(2'000'000)->Arg(5'000'000)->Arg(10'000'000)->Arg(20'000'000)->Unit(benchmark::kMillisecond);
 
 // Drawing a whole curve into a context that ignores the primitives: the cost
 // of scaling, clipping and the symbol tests alone.
