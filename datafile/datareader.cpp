@@ -1,0 +1,118 @@
+#include "datafile/datareader.h"
+
+#include "core/curveflags.h"
+#include "datafile/countstext.h"
+#include "datafile/datanumber.h"
+#include "datafile/datasink.h"
+#include "datafile/linereader.h"
+#include "datafile/usermessage.h"
+
+#include <cmath>
+#include <fstream>
+#include <string>
+
+namespace {
+
+TUserMessage FileError(const char* text) {
+    return {text, "File Error", MB_OK, MB_ICONEXCLAMATION};
+}
+
+TUserMessage Untitled(const char* text) {
+    return {text, "", MB_OK, MB_ICONEXCLAMATION};
+}
+
+TUserMessage OutOfRangeQuestion(std::uint32_t lineNumber) {
+    return {"Number out of range encountered at line " + std::to_string(lineNumber) +
+                ". Continue reading the file?",
+            "", MB_OKCANCEL, 0};
+}
+
+// Overflowing numbers read as the largest double; a file may also spell it.
+bool IsOutOfRange(double value) {
+    return std::fabs(value) == DataNumberLimit;
+}
+
+} // namespace
+
+TDataReader::TDataReader(TDataSink& sink, int currentCurve, std::uint32_t pointCount)
+    : Sink(sink), Base(currentCurve), CurrentCurve(currentCurve), PointCount(pointCount) {}
+
+void TDataReader::ReadFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in.is_open()) {
+        Sink.ShowMessage(FileError("Unable to open file"));
+        return;
+    }
+    Read(in);
+}
+
+void TDataReader::Read(std::istream& in) {
+    TLineReader lines(in, MaxDataLineLength);
+    std::string_view text;
+    for (bool reading = true; reading;) {
+        switch (lines.Next(text)) {
+        case TLineReader::TResult::Line:
+            ++LineNumber;
+            ParseDataLine(text, Line);
+            reading = TakeLine();
+            break;
+        case TLineReader::TResult::TooLong:
+            Sink.ShowMessage(FileError("Too long line encountered"));
+            reading = false;
+            break;
+        case TLineReader::TResult::ReadError:
+            Sink.ShowMessage(FileError("Error reading file"));
+            reading = false;
+            break;
+        case TLineReader::TResult::End:
+            reading = false;
+            break;
+        }
+    }
+    Sink.ReadingEnded(CurrentCurve, PointCount, CountsText(CurrentCurve + 1, PointCount));
+}
+
+bool TDataReader::TakeLine() {
+    for (std::size_t i = 0; Line.Columns[i] != -1; ++i) {
+        const int slot = Base + Line.Columns[i] + 1;
+        if (slot >= MaxCurves) {
+            WarnTooManyCurves();
+            return true;
+        }
+        if (!MakeCurvesUpTo(slot)) {
+            Sink.ShowMessage(Untitled("Sorry, not enough memory!"));
+            return true;
+        }
+        const double y = Line.YValues[i];
+        if (IsOutOfRange(Line.X) || IsOutOfRange(y)) {
+            if (Sink.ShowMessage(OutOfRangeQuestion(LineNumber)) == IDOK)
+                continue;
+            return false;
+        }
+        Sink.AddPoint(slot, Line.X, y);
+        if (OutOfMemory) {
+            Sink.ShowMessage(Untitled("Sorry, not enough memory for more data!"));
+            return false;
+        }
+        ++PointCount;
+    }
+    return true;
+}
+
+bool TDataReader::MakeCurvesUpTo(int slot) {
+    while (CurrentCurve < slot) {
+        if (!Sink.CreateCurve(CurrentCurve + 1))
+            return false;
+        ++CurrentCurve;
+    }
+    return true;
+}
+
+void TDataReader::WarnTooManyCurves() {
+    if (Warned)
+        return;
+    Sink.ShowMessage({"Sorry, cannot show more than " + std::to_string(MaxCurves) +
+                          " curves. The rest of them will be ignored.",
+                      "Attention!", MB_OK, MB_ICONEXCLAMATION});
+    Warned = true;
+}

@@ -1,0 +1,138 @@
+#include "datafile/datawriter.h"
+
+#include "core/curve.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <fstream>
+#include <string>
+#include <system_error>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// "%12.10e": one digit, the point, ten digits, e, sign, up to three digits.
+constexpr std::size_t NumberWidth = 12;
+constexpr std::size_t MaxNumberLength = 18;
+
+TUserMessage FileError(const char* text) {
+    return {text, "File Error", MB_OK, MB_ICONEXCLAMATION};
+}
+
+// to_chars writes what printf would in the C locale, so the point stays a
+// point whatever locale the program runs under.
+char* FormatNumber(char* out, double value) {
+    char digits[MaxNumberLength + 8];
+    const auto result =
+        std::to_chars(digits, digits + sizeof digits, value, std::chars_format::scientific, 10);
+    const auto length = static_cast<std::size_t>(result.ptr - digits);
+    if (length < NumberWidth)
+        out = std::fill_n(out, NumberWidth - length, ' ');
+    return std::copy(digits, result.ptr, out);
+}
+
+bool EndsWithCsv(std::string_view name) {
+    constexpr std::string_view csv = ".csv";
+    if (name.size() < csv.size())
+        return false;
+    return std::equal(csv.begin(), csv.end(), name.end() - csv.size(), [](char a, char b) {
+        return a == std::tolower(static_cast<unsigned char>(b));
+    });
+}
+
+// An existing file is written over only if it could be opened for writing
+// in place: a read-only file or a folder stays refused.
+bool CanWriteOver(const fs::path& path) {
+    std::error_code error;
+    if (!fs::exists(path, error))
+        return true;
+    std::fstream probe(path, std::ios::in | std::ios::out | std::ios::binary);
+    return probe.is_open();
+}
+
+// A name beside the target that nothing uses yet; empty when none is free.
+fs::path TemporaryBeside(const fs::path& target) {
+    std::error_code error;
+    for (int attempt = 0; attempt < 1000; ++attempt) {
+        fs::path candidate = target;
+        candidate += "." + std::to_string(attempt) + ".tmp";
+        if (!fs::exists(candidate, error) && !error)
+            return candidate;
+    }
+    return {};
+}
+
+// Saving over a link writes the file it points to and keeps the link.
+fs::path ResolveLink(const fs::path& path) {
+    std::error_code error;
+    if (!fs::is_symlink(path, error))
+        return path;
+    fs::path resolved = fs::canonical(path, error);
+    return error ? path : resolved;
+}
+
+TDataWriteResult WriteFailed() {
+    return {false, FileError("Sorry, cannot write more. Disk full?")};
+}
+
+// Writes to the temporary file and renames it over the target; the target
+// is untouched unless everything succeeded.
+TDataWriteResult WriteThroughTemporary(const fs::path& target, const fs::path& temporary,
+                                       std::span<TCurve* const> curves, char separator) {
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    if (!out.is_open())
+        return {false, FileError("Unable to open file for writing")};
+    TDataWriteResult result = WriteData(out, curves, separator);
+    out.close();
+    if (result.Saved && out.fail())
+        result = WriteFailed();
+    std::error_code error;
+    if (result.Saved) {
+        if (fs::exists(target, error))
+            fs::permissions(temporary, fs::status(target, error).permissions(), error);
+        fs::rename(temporary, target, error);
+        if (error)
+            result = WriteFailed();
+    }
+    if (!result.Saved)
+        fs::remove(temporary, error);
+    return result;
+}
+
+} // namespace
+
+char DataSeparator(std::string_view fileName) {
+    return EndsWithCsv(fileName) ? ',' : '\t';
+}
+
+TDataWriteResult WriteData(std::ostream& out, std::span<TCurve* const> curves, char separator) {
+    std::vector<char> line(2 * MaxNumberLength + curves.size() + 2);
+    for (std::size_t slot = 0; slot < curves.size(); ++slot) {
+        TCurve& curve = *curves[slot];
+        curve.Rewind();
+        TCurvePoint point;
+        while (curve.NextPoint(point)) {
+            char* p = FormatNumber(line.data(), point.X);
+            p = std::fill_n(p, slot + 1, separator);
+            p = FormatNumber(p, point.Y);
+            *p++ = '\r';
+            *p++ = '\n';
+            out.write(line.data(), p - line.data());
+            out.flush();
+        }
+        if (!out)
+            return WriteFailed();
+    }
+    return {true, std::nullopt};
+}
+
+TDataWriteResult SaveDataFile(const fs::path& path, std::span<TCurve* const> curves) {
+    const fs::path target = ResolveLink(path);
+    const fs::path temporary = TemporaryBeside(target);
+    if (temporary.empty() || !CanWriteOver(target))
+        return {false, FileError("Unable to open file for writing")};
+    return WriteThroughTemporary(target, temporary, curves, DataSeparator(path.string()));
+}
