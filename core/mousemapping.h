@@ -1,0 +1,37 @@
+#pragma once
+
+#include "framework/gdi/types.h"
+
+#include <optional>
+
+// The arithmetic behind the drawing window's mouse handling, free of any
+// window: client pixels to logical units, the rectangle a drag spans, the
+// graph scale a zoom drag asks for, and the part of the image a stretch drag
+// leaves shown. The window decides when each applies.
+
+// The client area shows logical -666..9334 on both axes, y upwards.
+inline constexpr int LogicalOriginOffset = 666;
+inline constexpr int LogicalClientExtent = 10000;
+// Moves equal graph limits of a zoom apart before the scale is set.
+inline constexpr double DragEpsilon = 2.225074e-305;
+
+// Pixel (x, y) of a client area of the given size to whole logical units, in
+// integer arithmetic; a point outside counts as the nearest edge point. No
+// result for a client area of zero width or height.
+std::optional<TPoint> ClientToLogical(TPoint client, TSize clientSize);
+
+// The rectangle between two logical points, normalized so that Left <= Right
+// and Top <= Bottom (Top is then the lower edge on screen).
+TRect DragRectangle(TPoint start, TPoint end);
+
+// True when the rectangle has no area, which makes a drag change nothing.
+bool IsEmptyDrag(const TRect& dragRect);
+
+// Sets GraphScale so that the dragged logical rectangle becomes the graph
+// square, reading its corners under the scale in force.
+void ZoomToDrag(const TRect& dragRect);
+
+// The part of the image shown after a stretch drag over dragRect, from the
+// part shown before, clamped to the image.
+TRect StretchedImageRect(const TRect& shown, const TRect& dragRect, int imageWidth,
+                         int imageHeight);

@@ -1,0 +1,96 @@
+#include "core/mousemapping.h"
+
+#include "testcurves.h"
+
+namespace {
+
+using MouseMapping = CurveTest;
+
+TEST(ClientMapping, EdgesAndClamping) {
+    const TSize size{1000, 800};
+    EXPECT_EQ(ClientToLogical({0, 0}, size), (TPoint{-666, 9334}));
+    EXPECT_EQ(ClientToLogical({1000, 800}, size), (TPoint{9334, -666}));
+    EXPECT_EQ(ClientToLogical({333, 401}, size), (TPoint{2664, 4322})); // 3330 - 666, 9334 - 5012
+    EXPECT_EQ(ClientToLogical({-50, 5000}, size), (TPoint{-666, -666}));
+    EXPECT_EQ(ClientToLogical({4000, -1}, size), (TPoint{9334, 9334}));
+}
+
+TEST(ClientMapping, TruncatesLikeIntegerDivision) {
+    EXPECT_EQ(ClientToLogical({1, 1}, {3, 3}), (TPoint{3333 - 666, 9334 - 3333}));
+    EXPECT_EQ(ClientToLogical({2, 2}, {3, 3}), (TPoint{6666 - 666, 9334 - 6666}));
+}
+
+TEST(ClientMapping, ZeroSizedClientHasNoLogicalPoint) {
+    EXPECT_FALSE(ClientToLogical({0, 0}, {0, 600}));
+    EXPECT_FALSE(ClientToLogical({5, 5}, {800, 0}));
+}
+
+TEST(ClientMapping, DragRectanglesAreNormalized) {
+    EXPECT_EQ(DragRectangle({500, 100}, {20, 300}), (TRect{20, 100, 500, 300}));
+    EXPECT_TRUE(IsEmptyDrag(DragRectangle({5, 5}, {5, 900})));
+    EXPECT_TRUE(IsEmptyDrag(DragRectangle({5, 5}, {5, 5})));
+    EXPECT_FALSE(IsEmptyDrag(DragRectangle({-666, -666}, {9334, 9334})));
+}
+
+TEST_F(MouseMapping, ZoomOntoTheWholeSquareKeepsTheRanges) {
+    ZoomToDrag({0, 0, 8668, 8668});
+    EXPECT_DOUBLE_EQ(GraphScale.GetXMin(), 0);
+    EXPECT_DOUBLE_EQ(GraphScale.GetXMax(), 100);
+    EXPECT_DOUBLE_EQ(GraphScale.GetYMax(), 100);
+    ZoomToDrag({0, 0, 4334, 4334});
+    EXPECT_DOUBLE_EQ(GraphScale.GetXMax(), 50);
+    EXPECT_DOUBLE_EQ(GraphScale.GetYMax(), 50);
+}
+
+TEST_F(MouseMapping, ZoomIntoTheMarginsWidensTheRanges) {
+    ZoomToDrag({-666, 2000, 9334, 9334});
+    EXPECT_DOUBLE_EQ(GraphScale.GetXMin(), -666 / 86.68);
+    EXPECT_DOUBLE_EQ(GraphScale.GetXMax(), 9334 / 86.68);
+    EXPECT_DOUBLE_EQ(GraphScale.GetYMin(), 2000 / 86.68);
+}
+
+TEST_F(MouseMapping, ZoomSeparatesLimitsThatCollapsed) {
+    // Under a range this narrow, neighbouring logical units give the same
+    // graph value; the limits must still end up apart.
+    GraphScale.SetScale(0, 8668, 8668, 0, 1e-300, 0, 1.0000000000000002e-300, 100);
+    ZoomToDrag({100, 100, 101, 200});
+    EXPECT_LT(GraphScale.GetXMin(), GraphScale.GetXMax());
+}
+
+TEST(ImageStretch, WholeSquareKeepsOrLosesOnePixel) {
+    const TRect shown{0, 0, 1000, 700};
+    TRect r = StretchedImageRect(shown, {0, 0, 8668, 8668}, 1000, 700);
+    EXPECT_EQ(r.Left, 0);
+    EXPECT_EQ(r.Top, 0);
+    EXPECT_GE(r.Right, 999);
+    EXPECT_LE(r.Right, 1000);
+    EXPECT_GE(r.Bottom, 699);
+    EXPECT_LE(r.Bottom, 700);
+}
+
+TEST(ImageStretch, InnerRectangleEnlargesAPartRowsCountedDownwards) {
+    // The upper left quarter of the graph square shows the upper left
+    // quarter of the picture.
+    TRect r = StretchedImageRect({0, 0, 8668, 8668}, {0, 4334, 4334, 8668}, 8668, 8668);
+    EXPECT_EQ(r, (TRect{0, 0, 4334, 4334}));
+    // Repeated drags work on the rectangle left by the previous one.
+    TRect again = StretchedImageRect(r, {4334, 0, 8668, 4334}, 8668, 8668);
+    EXPECT_EQ(again, (TRect{2167, 2167, 4334, 4334}));
+}
+
+TEST(ImageStretch, DragIntoTheMarginsStopsAtTheImageBorders) {
+    TRect r = StretchedImageRect({100, 100, 200, 200}, {-666, -666, 9334, 9334}, 250, 220);
+    EXPECT_EQ(r.Left, 93); // 100 + trunc(-7.68): truncated toward zero
+    EXPECT_EQ(r.Top, 93);
+    EXPECT_EQ(r.Right, 207); // 100 + trunc(9334 * 100 / 8668)
+    EXPECT_EQ(r.Bottom, 207);
+    TRect clamped = StretchedImageRect({0, 0, 250, 220}, {-666, -666, 9334, 9334}, 250, 220);
+    EXPECT_EQ(clamped, (TRect{0, 0, 250, 220}));
+}
+
+TEST(ImageStretch, TinyDragCanLeaveNothingShown) {
+    TRect r = StretchedImageRect({0, 0, 10, 10}, {100, 100, 120, 130}, 10, 10);
+    EXPECT_EQ(r.Width(), 0);
+}
+
+} // namespace
