@@ -1,0 +1,36 @@
+#pragma once
+
+#include "framework/decoratedframe.h"
+
+#include <memory>
+
+class QApplication;
+
+// The program's application object: makes Qt's application (unless one
+// exists, as in tests), asks the derived class to make the main window,
+// makes and shows it, and runs the message loop until it closes. The main
+// window is destroyed with the application object.
+class TApplication {
+public:
+    TApplication(int& argc, char** argv);
+    virtual ~TApplication();
+    TApplication(const TApplication&) = delete;
+    TApplication& operator=(const TApplication&) = delete;
+
+    // InitInstance, then the message loop; answers the loop's exit code.
+    int Run();
+    // Makes, creates and shows the main window.
+    void InitInstance();
+
+    void SetMainWindow(std::unique_ptr<TDecoratedFrame> frame);
+    TDecoratedFrame* GetMainWindow() const { return MainWindow.get(); }
+
+    TDecoratedFrame::TShowCmd nCmdShow = TDecoratedFrame::TShowCmd::Normal;
+
+protected:
+    virtual void InitMainWindow() = 0;
+
+private:
+    std::unique_ptr<QApplication> QtApplication;
+    std::unique_ptr<TDecoratedFrame> MainWindow;
+};

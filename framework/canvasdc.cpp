@@ -1,0 +1,299 @@
+#include "framework/canvasdc.h"
+
+#include "framework/dibblit.h"
+#include "framework/ellipseshape.h"
+#include "framework/linerasteriser.h"
+#include "framework/pixelop.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QPolygon>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace {
+
+TPixelOp PenOp(const TDC& dc) {
+    return {dc.GetROP2(), TPixelOp::ToRgb(dc.GetPen().Color)};
+}
+
+TPixelOp BrushOp(const TDC& dc) {
+    return {dc.GetROP2(), TPixelOp::ToRgb(dc.GetBrush().Color)};
+}
+
+QPainter::CompositionMode Composition(int rop2) {
+    switch (rop2) {
+    case R2_XORPEN:
+        return QPainter::RasterOp_SourceXorDestination;
+    case R2_NOT:
+        return QPainter::RasterOp_NotDestination;
+    default:
+        return QPainter::CompositionMode_SourceOver;
+    }
+}
+
+QColor ToQColor(TColor c) {
+    return QColor(c.Red(), c.Green(), c.Blue());
+}
+
+// Liang-Barsky clipping of a device line to the canvas grown by one pixel,
+// so the stepping never walks far outside. False when nothing is left.
+bool ClipToCanvas(const TCanvasBits& bits, TPoint& from, TPoint& to) {
+    const double xmin = -1, ymin = -1, xmax = bits.Width, ymax = bits.Height;
+    const auto inside = [&](TPoint p) {
+        return p.X >= xmin && p.X <= xmax && p.Y >= ymin && p.Y <= ymax;
+    };
+    if (inside(from) && inside(to))
+        return true;
+    const double x0 = from.X, y0 = from.Y, dx = double(to.X) - x0, dy = double(to.Y) - y0;
+    double t0 = 0, t1 = 1;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {x0 - xmin, xmax - x0, y0 - ymin, ymax - y0};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0)
+                return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+    }
+    if (t0 > t1)
+        return false;
+    const TPoint clippedFrom{static_cast<int>(std::lround(x0 + t0 * dx)),
+                             static_cast<int>(std::lround(y0 + t0 * dy))};
+    const TPoint clippedTo{static_cast<int>(std::lround(x0 + t1 * dx)),
+                           static_cast<int>(std::lround(y0 + t1 * dy))};
+    // A clipped end lies outside the canvas, so stepping up to it (end
+    // excluded) still reaches every visible pixel.
+    if (t1 < 1)
+        to = {clippedTo.X + (dx > 0 ? 1 : dx < 0 ? -1 : 0), clippedTo.Y + (dy > 0 ? 1 : dy < 0 ? -1 : 0)};
+    from = clippedFrom;
+    return true;
+}
+
+} // namespace
+
+TCanvasDC::TCanvasDC(QImage& canvas) : Canvas(canvas) {
+    Refresh();
+}
+
+void TCanvasDC::Refresh() {
+    if (Bits.Bits && reinterpret_cast<const std::uint32_t*>(Canvas.constBits()) == Bits.Bits &&
+        Bits.Width == Canvas.width() && Bits.Height == Canvas.height())
+        return;
+    QtPainter.reset();
+    Bits.Bits = reinterpret_cast<std::uint32_t*>(Canvas.bits());
+    Bits.Stride = static_cast<int>(Canvas.bytesPerLine() / 4);
+    Bits.Width = Canvas.width();
+    Bits.Height = Canvas.height();
+}
+
+TCanvasDC::~TCanvasDC() = default;
+
+void TCanvasDC::Changed(const QRect&) {}
+
+void TCanvasDC::ChangedBox(const TRect& box) {
+    Changed(QRect(QPoint(box.Left, box.Top), QPoint(box.Right, box.Bottom)));
+}
+
+QPainter& TCanvasDC::Painter() {
+    if (!QtPainter) {
+        QtPainter = std::make_unique<QPainter>(&Canvas);
+        QtPainter->setRenderHint(QPainter::Antialiasing, false);
+    }
+    QtPainter->setCompositionMode(Composition(GetROP2()));
+    return *QtPainter;
+}
+
+int TCanvasDC::DevicePenWidth() const {
+    return std::max(1, LogicalToDeviceWidth(GetPen().Width));
+}
+
+// The device pixels a GDI box call covers: left..right-1, top..bottom-1
+// after mapping and ordering the corners.
+TRect TCanvasDC::DeviceBox(int left, int top, int right, int bottom) const {
+    const TPoint a = LogicalToDevice({left, top});
+    const TPoint b = LogicalToDevice({right, bottom});
+    return TRect{a.X, a.Y, b.X, b.Y}.Normalized();
+}
+
+void TCanvasDC::FillSpan(int y, int left, int right, const TPixelOp& op) {
+    if (y < 0 || y >= Bits.Height)
+        return;
+    left = std::max(left, 0);
+    right = std::min(right, Bits.Width - 1);
+    if (left <= right)
+        op.ApplyRun(Bits.Row(y) + left, right - left + 1);
+}
+
+void TCanvasDC::StrokeLine(TPoint from, TPoint to, TPenPattern& pattern) {
+    if (!ClipToCanvas(Bits, from, to))
+        return;
+    const TPixelOp op = PenOp(*this);
+    ForEachLinePixel(from, to, [&](int x, int y) {
+        if (pattern.Next() && Bits.Contains(x, y))
+            op.Apply(Bits.Row(y)[x]);
+    });
+}
+
+void TCanvasDC::DevicePolyline(const TPoint* device, int count, bool closed) {
+    if (count < 2 || GetPen().Style == PS_NULL)
+        return;
+    int minX = device[0].X, maxX = minX, minY = device[0].Y, maxY = minY;
+    for (int i = 1; i < count; ++i) {
+        minX = std::min(minX, device[i].X);
+        maxX = std::max(maxX, device[i].X);
+        minY = std::min(minY, device[i].Y);
+        maxY = std::max(maxY, device[i].Y);
+    }
+    const int width = DevicePenWidth();
+    if (width == 1) {
+        TPenPattern pattern(GetPen().Style);
+        for (int i = 1; i < count; ++i)
+            StrokeLine(device[i - 1], device[i], pattern);
+        if (closed)
+            StrokeLine(device[count - 1], device[0], pattern);
+    } else {
+        // A wide pen is stroked as one outline and filled once, which Qt
+        // does without touching a pixel twice.
+        QPolygon polygon(count);
+        for (int i = 0; i < count; ++i)
+            polygon.setPoint(i, device[i].X, device[i].Y);
+        QPainter& painter = Painter();
+        QPen pen(ToQColor(GetPen().Color), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        if (closed)
+            painter.drawPolygon(polygon);
+        else
+            painter.drawPolyline(polygon);
+    }
+    const int grow = width;
+    ChangedBox({minX - grow, minY - grow, maxX + grow, maxY + grow});
+}
+
+void TCanvasDC::DrawLine(TPoint from, TPoint to) {
+    Refresh();
+    const TPoint ends[2] = {LogicalToDevice(from), LogicalToDevice(to)};
+    DevicePolyline(ends, 2, false);
+}
+
+void TCanvasDC::Polyline(const TPoint* points, int count) {
+    Refresh();
+    std::vector<TPoint> device(static_cast<std::size_t>(std::max(count, 0)));
+    for (int i = 0; i < count; ++i)
+        device[i] = LogicalToDevice(points[i]);
+    DevicePolyline(device.data(), count, false);
+}
+
+void TCanvasDC::FillPolygonInterior(const TPoint* device, int count) {
+    QPolygon polygon(count);
+    for (int i = 0; i < count; ++i)
+        polygon.setPoint(i, device[i].X, device[i].Y);
+    QPainter& painter = Painter();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(ToQColor(GetBrush().Color));
+    painter.drawPolygon(polygon, Qt::OddEvenFill);
+}
+
+void TCanvasDC::Polygon(const TPoint* points, int count) {
+    Refresh();
+    if (count < 2)
+        return;
+    std::vector<TPoint> device(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i)
+        device[i] = LogicalToDevice(points[i]);
+    if (GetBrush().Style == BS_SOLID)
+        FillPolygonInterior(device.data(), count);
+    DevicePolyline(device.data(), count, true);
+}
+
+void TCanvasDC::Rectangle(int left, int top, int right, int bottom) {
+    Refresh();
+    const TRect box = DeviceBox(left, top, right, bottom);
+    if (box.Width() <= 0 || box.Height() <= 0)
+        return;
+    const TPen& pen = GetPen();
+    const int width = pen.Style == PS_NULL ? 0 : DevicePenWidth();
+    // The pen's band straddles the box's edge: for width w it starts w/2
+    // pixels outside the covered area.
+    const TRect outer{box.Left - width / 2, box.Top - width / 2, box.Right - 1 + (width - 1) / 2,
+                      box.Bottom - 1 + (width - 1) / 2};
+    const TRect inner{outer.Left + width, outer.Top + width, outer.Right - width,
+                      outer.Bottom - width};
+    if (GetBrush().Style == BS_SOLID) {
+        const TPixelOp brush = BrushOp(*this);
+        for (int y = inner.Top; y <= inner.Bottom; ++y)
+            FillSpan(y, inner.Left, inner.Right, brush);
+    }
+    if (width > 0 && pen.Style == PS_SOLID) {
+        const TPixelOp op = PenOp(*this);
+        for (int y = outer.Top; y <= outer.Bottom; ++y) {
+            if (y < inner.Top || y > inner.Bottom) {
+                FillSpan(y, outer.Left, outer.Right, op);
+            } else {
+                FillSpan(y, outer.Left, std::min(inner.Left - 1, outer.Right), op);
+                FillSpan(y, std::max(inner.Right + 1, inner.Left), outer.Right, op);
+            }
+        }
+    } else if (width > 0) {
+        const TPoint corners[4] = {{box.Left, box.Top},
+                                   {box.Right - 1, box.Top},
+                                   {box.Right - 1, box.Bottom - 1},
+                                   {box.Left, box.Bottom - 1}};
+        DevicePolyline(corners, 4, true);
+    }
+    ChangedBox(outer);
+}
+
+void TCanvasDC::Ellipse(int left, int top, int right, int bottom) {
+    Refresh();
+    const TRect box = DeviceBox(left, top, right, bottom);
+    const int w = box.Width(), h = box.Height();
+    if (w <= 0 || h <= 0)
+        return;
+    const TPen& pen = GetPen();
+    if (pen.Style != PS_NULL && DevicePenWidth() > 1) {
+        QPainter& painter = Painter();
+        painter.setPen(QPen(ToQColor(pen.Color), DevicePenWidth()));
+        painter.setBrush(GetBrush().Style == BS_SOLID ? QBrush(ToQColor(GetBrush().Color))
+                                                       : QBrush(Qt::NoBrush));
+        painter.drawEllipse(QRect(box.Left, box.Top, w - 1, h - 1));
+        ChangedBox({box.Left - w, box.Top - h, box.Right + w, box.Bottom + h});
+        return;
+    }
+    if (!LastEllipse || !LastEllipse->Matches(w, h, pen.Style))
+        LastEllipse = std::make_unique<TEllipseShape>(w, h, pen.Style);
+    const TEllipseShape& shape = *LastEllipse;
+    if (GetBrush().Style == BS_SOLID) {
+        const TPixelOp brush = BrushOp(*this);
+        const auto& spans = pen.Style == PS_NULL ? shape.Filled() : shape.Interior();
+        for (const TEllipseShape::TSpan& s : spans)
+            FillSpan(box.Top + s.Y, box.Left + s.Left, box.Left + s.Right, brush);
+    }
+    if (pen.Style != PS_NULL) {
+        const TPixelOp op = PenOp(*this);
+        for (const TEllipseShape::TPixel& p : shape.Outline()) {
+            const int x = box.Left + p.X, y = box.Top + p.Y;
+            if (Bits.Contains(x, y))
+                op.Apply(Bits.Row(y)[x]);
+        }
+    }
+    ChangedBox({box.Left, box.Top, box.Right - 1, box.Bottom - 1});
+}
+
+void TCanvasDC::StretchBlt(int destX, int destY, int destWidth, int destHeight,
+                           const TDibBits& source, const TRect& sourceRect, std::uint32_t rop) {
+    Refresh();
+    const TPoint a = LogicalToDevice({destX, destY});
+    const TPoint b = LogicalToDevice({destX + destWidth, destY + destHeight});
+    StretchDibToCanvas(Bits, TRect{a.X, a.Y, b.X, b.Y}, source, sourceRect, rop);
+    const TRect box = TRect{a.X, a.Y, b.X, b.Y}.Normalized();
+    ChangedBox(box);
+}

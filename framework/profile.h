@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+
+// Private profile files: INI text with "[Section]" headers and "key=value"
+// lines, looked up without regard to case. A bare file name lives in
+// $XDG_CONFIG_HOME (default ~/.config); a name with a slash is used as is.
+// Reading never fails loudly: a missing file, section or key gives the
+// default. Writing keeps every other section, key, comment and blank line,
+// and replaces the file through a temporary file renamed over it, so a
+// crash never leaves half a settings file behind. Qt-free.
+
+// The full path a profile file name stands for.
+std::string ProfilePath(const std::string& fileName);
+
+// The key's value read as a decimal integer (leading blanks and a sign
+// allowed, reading stops at the first non-digit, no digits give 0); the
+// default when the key is missing.
+int GetPrivateProfileInt(const std::string& section, const std::string& key, int defaultValue,
+                         const std::string& fileName);
+
+// Sets the key, adding the section and key as needed. False when the file
+// could not be written.
+bool WritePrivateProfileString(const std::string& section, const std::string& key,
+                               const std::string& value, const std::string& fileName);

@@ -1,0 +1,12 @@
+#include "framework/waitcursor.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+
+TWaitCursor::TWaitCursor() {
+    QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+}
+
+TWaitCursor::~TWaitCursor() {
+    QGuiApplication::restoreOverrideCursor();
+}

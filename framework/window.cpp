@@ -1,0 +1,90 @@
+#include "framework/window.h"
+
+#include "framework/canvasdc.h"
+#include "framework/cursors.h"
+#include "framework/decoratedframe.h"
+#include "framework/userinterface.h"
+#include "framework/windowwidget.h"
+
+TWindow::TWindow(TWindow* parent)
+    : Parent(parent), Widget(new TWindowWidget(*this, parent ? parent->GetHandle() : nullptr)) {}
+
+TWindow::~TWindow() {
+    if (Widget) {
+        Widget->Detach();
+        delete Widget;
+    }
+}
+
+void TWindow::Create() {
+    if (Created)
+        return;
+    Created = true;
+    SetupWindow();
+}
+
+void TWindow::Paint(TDC&, bool, const TRect&) {}
+void TWindow::EvSize(const TSize&) {}
+void TWindow::EvLButtonDown(const TPoint&) {}
+void TWindow::EvLButtonUp(const TPoint&) {}
+void TWindow::EvLButtonDblClk(const TPoint&) {}
+void TWindow::EvMouseMove(const TPoint&) {}
+void TWindow::EvRButtonDown(const TPoint&) {}
+void TWindow::EvRButtonUp(const TPoint&) {}
+void TWindow::EvCommand(int) {}
+void TWindow::EvCommandEnable(TCommandEnabler&) {}
+void TWindow::EvChildNotify(int, unsigned) {}
+
+QWidget* TWindow::GetHandle() const {
+    return Widget;
+}
+
+TDecoratedFrame* TWindow::GetFrame() const {
+    for (const TWindow* w = this; w; w = w->Parent)
+        if (w->Frame)
+            return w->Frame;
+    return nullptr;
+}
+
+QImage& TWindow::Canvas() {
+    return Widget->Canvas();
+}
+
+void TWindow::Invalidate(bool) {
+    if (!Widget)
+        return;
+    Widget->RequestFullPaint();
+    Widget->update();
+}
+
+TRect TWindow::GetClientRect() const {
+    if (!Widget)
+        return {};
+    return {0, 0, Widget->width(), Widget->height()};
+}
+
+void TWindow::SetBkgndColor(TColor color) {
+    BkgndColor = color;
+}
+
+void TWindow::SetCursor(const char* name) {
+    if (Widget)
+        Widget->setCursor(LoadProgramCursor(name));
+}
+
+int TWindow::MessageBox(const std::string& text, const std::string& caption, unsigned flags) {
+    return TUserInterface::Get().MessageBox(this, text, caption, flags);
+}
+
+void TWindow::CheckMenuItem(int id, bool checked) {
+    if (TDecoratedFrame* frame = GetFrame())
+        frame->CheckMenuItem(id, checked);
+}
+
+// Erase with the erase colour, then let the window draw the whole picture.
+void TWindow::PaintCanvas() {
+    QImage& canvas = Widget->Canvas();
+    canvas.fill(QColor(BkgndColor.Red(), BkgndColor.Green(), BkgndColor.Blue()));
+    TCanvasDC dc(canvas);
+    Paint(dc, true, GetClientRect());
+}

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "framework/gdi/types.h"
+
+#include <QPointer>
+
+#include <string>
+
+class QImage;
+class QWidget;
+class TCommandEnabler;
+class TDC;
+class TDecoratedFrame;
+class TWindowWidget;
+
+// A window of the program: a Qt widget made with the object, a backing
+// canvas the size of the client area, and GDI-style virtual handlers. A
+// paint erases the canvas with the erase colour and calls Paint with a
+// device context on it; client device contexts draw into the same canvas
+// between paints. Invalidate asks for a full paint; anything else only
+// shows the canvas again. The widget belongs to Qt's parent chain; the
+// object outlives it safely.
+class TWindow {
+public:
+    explicit TWindow(TWindow* parent = nullptr);
+    TWindow(const TWindow&) = delete;
+    TWindow& operator=(const TWindow&) = delete;
+    virtual ~TWindow();
+
+    // Runs SetupWindow once; the frame calls it when it makes its windows.
+    void Create();
+    virtual void SetupWindow() {}
+    virtual bool CanClose() { return true; }
+    virtual void Paint(TDC& dc, bool erase, const TRect& rect);
+
+    // Mouse points are client pixels. While a button is held the window
+    // keeps getting the mouse, also outside it (the capture).
+    virtual void EvSize(const TSize& size);
+    virtual void EvLButtonDown(const TPoint& point);
+    virtual void EvLButtonUp(const TPoint& point);
+    virtual void EvLButtonDblClk(const TPoint& point);
+    virtual void EvMouseMove(const TPoint& point);
+    virtual void EvRButtonDown(const TPoint& point);
+    virtual void EvRButtonUp(const TPoint& point);
+    // A command from a menu item, button or accelerator.
+    virtual void EvCommand(int id);
+    // Asked before a menu opens and when idle: may the command run now?
+    virtual void EvCommandEnable(TCommandEnabler& enabler);
+    // A notification from the child control with that id.
+    virtual void EvChildNotify(int childId, unsigned code);
+
+    void Invalidate(bool erase = true);
+    TRect GetClientRect() const;
+    void SetBkgndColor(TColor color);
+    TColor GetBkgndColor() const { return BkgndColor; }
+    // Makes the named cursor resource the window's cursor.
+    void SetCursor(const char* name);
+    // A message box owned by this window; answers IDOK, IDYES, IDNO...
+    int MessageBox(const std::string& text, const std::string& caption, unsigned flags);
+    // Checks or unchecks an item of the menu of the frame this window is in.
+    void CheckMenuItem(int id, bool checked);
+
+    TWindow* GetParent() const { return Parent; }
+    QWidget* GetHandle() const;
+    TDecoratedFrame* GetFrame() const;
+    void SetFrame(TDecoratedFrame* frame) { Frame = frame; }
+    // The canvas the client device contexts draw into.
+    QImage& Canvas();
+
+private:
+    friend class TWindowWidget;
+    void PaintCanvas();
+
+    TWindow* Parent;
+    TDecoratedFrame* Frame = nullptr;
+    QPointer<TWindowWidget> Widget;
+    TColor BkgndColor{255, 255, 255};
+    bool Created = false;
+};

@@ -1,0 +1,90 @@
+#include "framework/windowwidget.h"
+
+#include "framework/decoratedframe.h"
+#include "framework/window.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+
+TPoint ClientPoint(const QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    return {p.x(), p.y()};
+}
+
+} // namespace
+
+TWindowWidget::TWindowWidget(TWindow& owner, QWidget* parent) : QWidget(parent), Owner(&owner) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+}
+
+// Input changes what commands may run; the frame re-asks when idle.
+bool TWindowWidget::event(QEvent* event) {
+    const bool handled = QWidget::event(event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::KeyPress:
+        if (Owner)
+            if (TDecoratedFrame* frame = Owner->GetFrame())
+                frame->ScheduleIdle();
+        break;
+    default:
+        break;
+    }
+    return handled;
+}
+
+void TWindowWidget::EnsureCanvas() {
+    if (CanvasImage.size() != size()) {
+        CanvasImage = QImage(size(), QImage::Format_RGB32);
+        NeedsPaint = true;
+    }
+}
+
+void TWindowWidget::paintEvent(QPaintEvent* event) {
+    EnsureCanvas();
+    if (NeedsPaint && Owner) {
+        NeedsPaint = false;
+        Owner->PaintCanvas();
+    }
+    QPainter painter(this);
+    painter.drawImage(event->rect(), CanvasImage, event->rect());
+}
+
+void TWindowWidget::resizeEvent(QResizeEvent*) {
+    EnsureCanvas();
+    if (Owner)
+        Owner->EvSize({width(), height()});
+}
+
+void TWindowWidget::mousePressEvent(QMouseEvent* event) {
+    if (!Owner)
+        return;
+    if (event->button() == Qt::LeftButton)
+        Owner->EvLButtonDown(ClientPoint(event));
+    else if (event->button() == Qt::RightButton)
+        Owner->EvRButtonDown(ClientPoint(event));
+}
+
+void TWindowWidget::mouseReleaseEvent(QMouseEvent* event) {
+    if (!Owner)
+        return;
+    if (event->button() == Qt::LeftButton)
+        Owner->EvLButtonUp(ClientPoint(event));
+    else if (event->button() == Qt::RightButton)
+        Owner->EvRButtonUp(ClientPoint(event));
+}
+
+// The second press of a double click arrives here and not as a press.
+void TWindowWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (Owner && event->button() == Qt::LeftButton)
+        Owner->EvLButtonDblClk(ClientPoint(event));
+}
+
+void TWindowWidget::mouseMoveEvent(QMouseEvent* event) {
+    if (Owner)
+        Owner->EvMouseMove(ClientPoint(event));
+}

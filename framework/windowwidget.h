@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+class TWindow;
+
+// The Qt side of a TWindow: holds the canvas and turns Qt's events into the
+// window's GDI-style handlers. A paint event repaints the canvas only when
+// the window was invalidated (or resized), then shows it.
+class TWindowWidget : public QWidget {
+public:
+    TWindowWidget(TWindow& owner, QWidget* parent);
+
+    void Detach() { Owner = nullptr; }
+    QImage& Canvas() { return CanvasImage; }
+    void RequestFullPaint() { NeedsPaint = true; }
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    void EnsureCanvas();
+
+    TWindow* Owner;
+    QImage CanvasImage;
+    bool NeedsPaint = true;
+};
