@@ -1,0 +1,181 @@
+#include "tablesink.h"
+
+#include "framework/gdi/globalmemory.h"
+
+#include <filesystem>
+#include <stdexcept>
+
+namespace {
+
+using Reading = DataFileTest;
+using TPoints = std::vector<TCurvePoint>;
+
+TUserMessage FileError(const char* text) {
+    return {text, "File Error", MB_OK, MB_ICONEXCLAMATION};
+}
+
+TEST_F(Reading, ColumnsBecomeNewCurvesAfterThoseHeld) {
+    TTableSink sink;
+    sink.CreateCurve(0);
+    sink.CreateCurve(1);
+    sink.AddPoint(1, 9, 9);
+    // Headings, blank lines, CR LF and a last line without a line end.
+    sink.Read("x,y,z\n1 2 3\n\n2,,5\r\nnote\n3\t4", 1, 1);
+    EXPECT_TRUE(sink.Messages.empty());
+    EXPECT_EQ(sink.Points(1), (TPoints{{9, 9}}));
+    EXPECT_EQ(sink.Points(2), (TPoints{{1, 2}, {3, 4}}));
+    EXPECT_EQ(sink.Points(3), (TPoints{{1, 3}, {2, 5}}));
+    EXPECT_EQ(sink.CurrentCurve, 3);
+    EXPECT_EQ(sink.PointCount, 5u);
+    EXPECT_EQ(sink.CountsText, "Curves: 4  Points: 5");
+}
+
+TEST_F(Reading, EmptyColumnsBecomeEmptyCurves) {
+    TTableSink sink;
+    sink.Read("1,,2\n2;;3\n");
+    ASSERT_TRUE(sink.Curves[0]);
+    EXPECT_EQ(sink.Curves[0]->GetCount(), 0u);
+    EXPECT_EQ(sink.Points(1), (TPoints{{1, 2}, {2, 3}}));
+    EXPECT_EQ(sink.CurrentCurve, 1);
+}
+
+TEST_F(Reading, FileWithoutDataStillReportsCounts) {
+    for (const char* text : {"", "heading\n\n   \r\n", "\n"}) {
+        TTableSink sink;
+        sink.Read(text, 2, 5);
+        EXPECT_TRUE(sink.Messages.empty());
+        EXPECT_TRUE(sink.Ended);
+        EXPECT_EQ(sink.CountsText, "Curves: 3  Points: 5");
+    }
+}
+
+TEST_F(Reading, LineOver256CharactersEndsReading) {
+    const std::string line256 = "1 2" + std::string(253, ' ');
+    const std::string line257 = line256 + " ";
+    for (const std::string& tooLong : {line257 + "\n", line257, line256 + "\r\r\n",
+                                       std::string(100000, '7') + "\n"}) {
+        TTableSink sink;
+        sink.Read("1 1\n" + line256 + "\r\n" + line256 + "\n" + tooLong + "3 3\n");
+        EXPECT_EQ(sink.Messages, (std::vector{FileError("Too long line encountered")}));
+        EXPECT_EQ(sink.Points(0), (TPoints{{1, 1}, {1, 2}, {1, 2}}));
+        EXPECT_EQ(sink.CountsText, "Curves: 1  Points: 3");
+    }
+}
+
+TEST_F(Reading, ColumnsBeyondTwentyCurvesWarnOnce) {
+    TTableSink sink;
+    sink.Read("1 2\n2 3 4\n3 5 6 7\n", 18, 0);
+    const TUserMessage warning{
+        "Sorry, cannot show more than 20 curves. The rest of them will be ignored.",
+        "Attention!", MB_OK, MB_ICONEXCLAMATION};
+    EXPECT_EQ(sink.Messages, (std::vector{warning}));
+    EXPECT_EQ(sink.Points(19), (TPoints{{1, 2}, {2, 3}, {3, 5}}));
+    EXPECT_EQ(sink.CountsText, "Curves: 20  Points: 3");
+}
+
+TEST_F(Reading, CurveThatCannotBeMadeDropsTheRestOfItsLine) {
+    TTableSink sink;
+    sink.RefusedSlots = {1};
+    sink.Read("1 2 3 4\n2 5\n");
+    const TUserMessage noMemory{"Sorry, not enough memory!", "", MB_OK, MB_ICONEXCLAMATION};
+    EXPECT_EQ(sink.Messages, (std::vector{noMemory}));
+    EXPECT_EQ(sink.Points(0), (TPoints{{1, 2}, {2, 5}}));
+    EXPECT_FALSE(sink.Curves[2]);
+    EXPECT_EQ(sink.CurrentCurve, 0);
+}
+
+TEST_F(Reading, OutOfRangeValueAsksOncePerValue) {
+    TTableSink sink;
+    sink.Answers = {IDOK, IDOK};
+    sink.Read("heading\n\n1e400 1 2\n5 6\n");
+    const TUserMessage question{
+        "Number out of range encountered at line 3. Continue reading the file?", "", MB_OKCANCEL,
+        0};
+    EXPECT_EQ(sink.Messages, (std::vector{question, question}));
+    EXPECT_EQ(sink.Points(0), (TPoints{{5, 6}}));
+    EXPECT_EQ(sink.Curves[1]->GetCount(), 0u);
+    EXPECT_EQ(sink.CountsText, "Curves: 2  Points: 1");
+}
+
+TEST_F(Reading, CancelAtOutOfRangeQuestionEndsReading) {
+    TTableSink sink;
+    sink.Answers = {IDCANCEL};
+    sink.Read("1 2\n3 -1e999\n4 5\n");
+    EXPECT_EQ(sink.Messages.size(), 1u);
+    EXPECT_EQ(sink.Points(0), (TPoints{{1, 2}}));
+    EXPECT_EQ(sink.CountsText, "Curves: 1  Points: 1");
+}
+
+TEST_F(Reading, ExhaustedPointMemoryEndsReading) {
+    SetAllocationHook([](std::size_t bytes) { return bytes <= 100 * sizeof(TCurvePoint); });
+    TTableSink sink;
+    std::string text;
+    for (int i = 0; i < 150; ++i)
+        text += std::to_string(i) + " " + std::to_string(i) + "\n";
+    sink.Read(text);
+    SetAllocationHook({});
+    const TUserMessage noMemory{"Sorry, not enough memory for more data!", "", MB_OK,
+                                MB_ICONEXCLAMATION};
+    EXPECT_EQ(sink.Messages, (std::vector{noMemory}));
+    EXPECT_EQ(sink.Curves[0]->GetCount(), 100u);
+    EXPECT_EQ(sink.CountsText, "Curves: 1  Points: 100");
+}
+
+TEST_F(Reading, BinaryJunkIsPassedOver) {
+    TTableSink sink;
+    const char junk[] = "\xff\xfe\x00\x01\n1\x00\x80 2\n\x1b[0m\r\r\n";
+    sink.Read(std::string(junk, sizeof junk - 1));
+    EXPECT_TRUE(sink.Messages.empty());
+    EXPECT_EQ(sink.Points(0), (TPoints{{1, 2}}));
+}
+
+// A stream that delivers its data, then fails as a broken disk would.
+class TFailingBuffer : public std::streambuf {
+public:
+    explicit TFailingBuffer(std::string data) : Data(std::move(data)) {}
+
+protected:
+    int_type underflow() override {
+        if (Given)
+            throw std::runtime_error("read error");
+        Given = true;
+        setg(Data.data(), Data.data(), Data.data() + Data.size());
+        return traits_type::to_int_type(Data[0]);
+    }
+
+private:
+    std::string Data;
+    bool Given = false;
+};
+
+// Data read ahead with the failing request are lost, but every line taken
+// before the error stays.
+TEST_F(Reading, ReadErrorKeepsTheLinesBeforeIt) {
+    std::string text;
+    for (int i = 0; i < 30000; ++i)
+        text += "1 2\n";
+    TFailingBuffer buffer(text);
+    std::istream in(&buffer);
+    TTableSink sink;
+    TDataReader(sink, -1, 0).Read(in);
+    EXPECT_EQ(sink.Messages, (std::vector{FileError("Error reading file")}));
+    ASSERT_TRUE(sink.Curves[0]);
+    EXPECT_GT(sink.PointCount, 10000u);
+    EXPECT_LT(sink.PointCount, 30000u);
+    EXPECT_EQ(sink.Points(0), TPoints(sink.PointCount, {1, 2}));
+}
+
+TEST_F(Reading, FileThatCannotBeReadIsReported) {
+    const std::filesystem::path folder = ::testing::TempDir();
+    TTableSink missing;
+    TDataReader(missing, -1, 0).ReadFile(folder / "no such file.dat");
+    EXPECT_EQ(missing.Messages, (std::vector{FileError("Unable to open file")}));
+    EXPECT_FALSE(missing.Ended) << "the status text stays as it was";
+
+    TTableSink directory;
+    TDataReader(directory, -1, 0).ReadFile(folder);
+    EXPECT_EQ(directory.Messages, (std::vector{FileError("Error reading file")}));
+    EXPECT_EQ(directory.CountsText, "Curves: 0  Points: 0");
+}
+
+} // namespace

@@ -1,0 +1,236 @@
+#include "tablesink.h"
+
+#include "datafile/datawriter.h"
+
+#include <clocale>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sys/resource.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using Writing = DataFileTest;
+using TPoints = std::vector<TCurvePoint>;
+
+// Curves in slots 0, 1, ... holding the given points.
+class TSlots {
+public:
+    explicit TSlots(const std::vector<TPoints>& slots) {
+        for (const TPoints& points : slots) {
+            Owned.push_back(std::make_unique<TCurve>(100));
+            for (const TCurvePoint& p : points)
+                Owned.back()->AddPoint(p.X, p.Y);
+            Curves.push_back(Owned.back().get());
+        }
+    }
+    std::span<TCurve* const> Span() const { return Curves; }
+
+private:
+    std::vector<std::unique_ptr<TCurve>> Owned;
+    std::vector<TCurve*> Curves;
+};
+
+std::string Written(const TSlots& slots, char separator) {
+    std::ostringstream out;
+    const TDataWriteResult result = WriteData(out, slots.Span(), separator);
+    EXPECT_TRUE(result.Saved);
+    EXPECT_FALSE(result.Message);
+    return out.str();
+}
+
+std::string Printf(const char* format, double value) {
+    char text[64];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
+}
+
+std::string Contents(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+const TUserMessage DiskFull{"Sorry, cannot write more. Disk full?", "File Error", MB_OK,
+                            MB_ICONEXCLAMATION};
+const TUserMessage CannotOpen{"Unable to open file for writing", "File Error", MB_OK,
+                              MB_ICONEXCLAMATION};
+
+TEST_F(Writing, CommaOnlyForCsvNames) {
+    for (const char* name : {"a.csv", "/x/B.CSV", "c.Csv", ".csv"})
+        EXPECT_EQ(DataSeparator(name), ',') << name;
+    for (const char* name : {"a.dat", "a.txt", "csv", "a.csv.dat", "a_csv", ""})
+        EXPECT_EQ(DataSeparator(name), '\t') << name;
+}
+
+TEST_F(Writing, OneLinePerPointWithSlotPlusOneSeparators) {
+    const TSlots slots({{{1.5, -0.001}}, {}, {{12345, 1e100}, {-1e-100, 0}}});
+    EXPECT_EQ(Written(slots, ','),
+              "1.5000000000e+00,-1.0000000000e-03\r\n"
+              "1.2345000000e+04,,,1.0000000000e+100\r\n"
+              "-1.0000000000e-100,,,0.0000000000e+00\r\n");
+}
+
+TEST_F(Writing, NumbersAsPrintfWritesThem) {
+    std::mt19937_64 random(7);
+    std::uniform_real_distribution<double> mantissa(-10, 10);
+    std::uniform_int_distribution<int> exponent(-320, 308);
+    TPoints points;
+    std::string expected;
+    for (int i = 0; i < 2000; ++i) {
+        const double v = std::ldexp(mantissa(random), exponent(random) * 3);
+        const TCurvePoint p{v, -v / 3};
+        if (!std::isfinite(p.X) || !std::isfinite(p.Y))
+            continue;
+        points.push_back(p);
+        expected += Printf("%12.10e", p.X) + "\t" + Printf("%12.10e", p.Y) + "\r\n";
+    }
+    EXPECT_EQ(Written(TSlots({points}), '\t'), expected);
+}
+
+// A stream that takes so many bytes and then fails, like a full disk.
+class TFullDisk : public std::stringbuf {
+public:
+    explicit TFullDisk(std::streamsize room) : Room(room) {}
+
+protected:
+    std::streamsize xsputn(const char* s, std::streamsize n) override {
+        if (n > Room)
+            return 0;
+        Room -= n;
+        return std::stringbuf::xsputn(s, n);
+    }
+
+private:
+    std::streamsize Room;
+};
+
+TEST_F(Writing, WriteErrorStopsAfterTheCurveItHappenedIn) {
+    const TSlots slots({{{1, 1}, {2, 2}}, {{3, 3}, {4, 4}, {5, 5}}, {{6, 6}}});
+    const std::string line0 = "1.0000000000e+00\t1.0000000000e+00\r\n";
+    TFullDisk disk(static_cast<std::streamsize>(3 * line0.size() + 3));
+    std::ostream out(&disk);
+    const TDataWriteResult result = WriteData(out, slots.Span(), '\t');
+    EXPECT_FALSE(result.Saved);
+    EXPECT_EQ(result.Message, DiskFull);
+    EXPECT_EQ(disk.str().find("6.0"), std::string::npos) << "no curve after the failed one";
+}
+
+// The program runs under the user's locale; data files keep the point.
+TEST_F(Writing, DecimalPointUnderCommaLocale) {
+    const std::string previous = std::setlocale(LC_ALL, nullptr);
+    if (!std::setlocale(LC_ALL, "de_DE.UTF-8") && !std::setlocale(LC_ALL, "de_DE.utf8"))
+        GTEST_SKIP() << "no German locale on this machine";
+    ASSERT_EQ(*std::localeconv()->decimal_point, ',');
+    const std::string written = Written(TSlots({{{1.5, -2.25}}}), '\t');
+    TTableSink sink;
+    sink.Read(written + "1,5\t2,25\n");
+    std::setlocale(LC_ALL, previous.c_str());
+    EXPECT_EQ(written, "1.5000000000e+00\t-2.2500000000e+00\r\n");
+    EXPECT_EQ(sink.Points(0), (TPoints{{1.5, -2.25}, {1, 5}}));
+    EXPECT_EQ(sink.Points(1), (TPoints{{1, 2}}));
+    EXPECT_EQ(sink.Points(2), (TPoints{{1, 25}}));
+}
+
+class SavedFile : public Writing {
+protected:
+    void SetUp() override {
+        Writing::SetUp();
+        Folder = fs::path(::testing::TempDir()) / "kestrova-save";
+        fs::remove_all(Folder);
+        fs::create_directories(Folder);
+    }
+    void TearDown() override {
+        fs::remove_all(Folder);
+        Writing::TearDown();
+    }
+    std::vector<fs::path> Files() const {
+        return {fs::directory_iterator(Folder), fs::directory_iterator()};
+    }
+    fs::path Folder;
+};
+
+// Written and read back into an empty table: the same curves in the same
+// slots, the values to 11 significant digits.
+TEST_F(SavedFile, ReadsBackAsTheSameCurves) {
+    std::mt19937_64 random(3);
+    std::uniform_real_distribution<double> value(-1e6, 1e6);
+    std::vector<TPoints> slots(4);
+    for (int slot : {0, 2})
+        for (int i = 0; i < 300; ++i)
+            slots[slot].push_back({value(random), value(random) * 1e-9});
+    const fs::path file = Folder / "round.CSV";
+    EXPECT_TRUE(SaveDataFile(file, TSlots(slots).Span()).Saved);
+
+    TTableSink sink;
+    TDataReader(sink, -1, 0).ReadFile(file);
+    EXPECT_TRUE(sink.Messages.empty());
+    EXPECT_EQ(sink.CurrentCurve, 2) << "an empty last curve leaves no trace";
+    EXPECT_EQ(sink.Curves[1]->GetCount(), 0u);
+    for (int slot : {0, 2}) {
+        TPoints expected;
+        for (const TCurvePoint& p : slots[slot])
+            expected.push_back({std::strtod(Printf("%.10e", p.X).c_str(), nullptr),
+                                std::strtod(Printf("%.10e", p.Y).c_str(), nullptr)});
+        EXPECT_EQ(sink.Points(slot), expected) << "slot " << slot;
+    }
+}
+
+TEST_F(SavedFile, FailedSaveKeepsTheOldFile) {
+    const fs::path file = Folder / "data.dat";
+    std::ofstream(file) << "old";
+    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    TPoints points;
+    for (int i = 0; i < 100; ++i)
+        points.push_back({double(i), double(i)});
+    const TSlots slots({points});
+
+    // A file-size limit makes the write fail part of the way, as a full disk would.
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 1000;
+    setrlimit(RLIMIT_FSIZE, &small);
+    const TDataWriteResult failed = SaveDataFile(file, slots.Span());
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_FALSE(failed.Saved);
+    EXPECT_EQ(failed.Message, DiskFull);
+    EXPECT_EQ(Contents(file), "old");
+    EXPECT_EQ(Files(), std::vector{file}) << "the temporary file is gone";
+
+    const TDataWriteResult saved_ = SaveDataFile(file, slots.Span());
+    EXPECT_TRUE(saved_.Saved);
+    EXPECT_EQ(Contents(file).size(), 100 * 35u);
+    EXPECT_EQ(Files(), std::vector{file});
+    EXPECT_EQ(fs::status(file).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+TEST_F(SavedFile, SavingOverALinkWritesItsFile) {
+    const fs::path file = Folder / "target.dat";
+    const fs::path link = Folder / "link.csv";
+    std::ofstream(file) << "old";
+    fs::create_symlink(file, link);
+    EXPECT_TRUE(SaveDataFile(link, TSlots({{{1, 2}}}).Span()).Saved);
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(Contents(file), "1.0000000000e+00,2.0000000000e+00\r\n") << "separator from the name chosen";
+}
+
+TEST_F(SavedFile, UnwritableNameIsRefused) {
+    const TSlots slots({{{1, 2}}});
+    for (const fs::path& name : {Folder, Folder / "missing folder" / "a.dat"}) {
+        const TDataWriteResult result = SaveDataFile(name, slots.Span());
+        EXPECT_FALSE(result.Saved) << name;
+        EXPECT_EQ(result.Message, CannotOpen) << name;
+    }
+    EXPECT_TRUE(Files().empty());
+}
+
+} // namespace
