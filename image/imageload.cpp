@@ -1,0 +1,91 @@
+#include "image/imageload.h"
+
+#include "image/dib.h"
+#include "image/pixelcopy.h"
+
+#include <utility>
+
+namespace {
+
+TUserMessage Refusal(const char* text, const char* caption) {
+    return {text, caption, MB_OK, MB_ICONEXCLAMATION};
+}
+
+const TUserMessage Unreadable = Refusal(
+    "Unable to load image from the specified file. Cannot open file, or wrong file type.",
+    "File Error");
+const TUserMessage OldStyleHeader = Refusal(
+    "This file has an old-style PM DIB header. Sorry, cannot handle this file type.",
+    "File Error");
+const TUserMessage TopDownRows = Refusal("Scan lines in reverse order!", "Error");
+const TUserMessage WrongSize = Refusal("Image Size error!", "Error");
+const TUserMessage HugeImage =
+    Refusal("Such a huge file! Well, let's see if I can handle it...", "Wow!");
+const TUserMessage Compressed =
+    Refusal("Sorry, this version cannot handle compressed bitmaps.", "Error");
+const TUserMessage TooManyColors =
+    Refusal("Sorry, this version cannot handle bitmaps with more than 256 colors. Use of "
+            "monochrome images is recommended for best results.",
+            "Error");
+const TUserMessage ColorNote{"Although the program can handle 16- and 256-color bitmaps, use of "
+                              "monochrome images is recommended for best results.",
+                              "Note", MB_OK, MB_ICONINFORMATION};
+const TUserMessage NoMemory = Refusal("Sorry, not enough memory.", "Error");
+
+// A picture needs two rows and two columns. Top-down files (negative
+// height) are read, so that they can be named for what they are below.
+bool TooSmall(const TDib& dib) {
+    return (dib.GetHeight() >= -1 && dib.GetHeight() <= 1) || dib.GetWidth() <= 1;
+}
+
+TImageCheck Refused(std::vector<TUserMessage> messages, const TUserMessage& why) {
+    messages.push_back(why);
+    return {std::move(messages), false};
+}
+
+} // namespace
+
+TImageCheck CheckImage(const TDib* dib) {
+    std::vector<TUserMessage> messages;
+    if (!dib || TooSmall(*dib))
+        return Refused(std::move(messages), Unreadable);
+    if (dib->IsOldStyle())
+        return Refused(std::move(messages), OldStyleHeader);
+    if (dib->GetHeight() <= 0)
+        return Refused(std::move(messages), TopDownRows);
+    if (!dib->HasUncompressedSize())
+        return Refused(std::move(messages), WrongSize);
+    if (dib->GetSizeImage() > HugeImageBytes)
+        messages.push_back(HugeImage);
+    if (dib->GetCompression() != 0)
+        return Refused(std::move(messages), Compressed);
+    const int bits = dib->GetBitCount();
+    if (bits != 1 && bits != 4 && bits != 8)
+        return Refused(std::move(messages), TooManyColors);
+    if (bits != 1)
+        messages.push_back(ColorNote);
+    return {std::move(messages), true};
+}
+
+TImageLoad LoadImage(const std::string& path, TPixelCopy& backupBits) {
+    TImageLoad load;
+    std::unique_ptr<TDib> dib = TDib::ReadFile(path);
+    TImageCheck check = CheckImage(dib.get());
+    load.Messages = std::move(check.Messages);
+    if (!check.Accepted)
+        return load;
+    if (!backupBits.Take(*dib)) {
+        load.Messages.push_back(NoMemory);
+        return load;
+    }
+    load.Dib = std::move(dib);
+    return load;
+}
+
+void RecallImage(TDib* dib, const TPixelCopy& backupBits, TRect& imageSrcRect, int& imageMoved) {
+    if (!dib)
+        return;
+    imageMoved = 0;
+    imageSrcRect = TRect{0, 0, dib->GetWidth(), dib->GetHeight()};
+    backupBits.CopyBackTo(*dib);
+}
