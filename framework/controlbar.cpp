@@ -18,8 +18,16 @@ TControlBar::~TControlBar() {
         delete Bar;
 }
 
+QToolBar* TControlBar::GetHandle() const {
+    return Bar;
+}
+
 TButtonGadget& TControlBar::Insert(std::unique_ptr<TButtonGadget> button) {
-    Bar->addWidget(button->MakeButton(Frame, Font.ToQFont()));
+    // The bar sets its own icon size on what is added; each glyph keeps its own.
+    QToolButton* widget = button->MakeButton(Frame, Font.ToQFont());
+    const QSize glyphSize = widget->iconSize();
+    Bar->addWidget(widget);
+    widget->setIconSize(glyphSize);
     ButtonGadgets.push_back(std::move(button));
     return *ButtonGadgets.back();
 }

@@ -30,7 +30,7 @@ public:
     void Insert(const TSeparatorGadget& separator);
 
     const std::vector<std::unique_ptr<TButtonGadget>>& Buttons() const { return ButtonGadgets; }
-    QToolBar* GetHandle() const { return Bar; }
+    QToolBar* GetHandle() const;
 
 private:
     TDecoratedFrame& Frame;

@@ -133,6 +133,14 @@ void TDialog::Show() {
     Window->activateWindow();
 }
 
+bool TDialog::IsWindow() const {
+    return !Window.isNull();
+}
+
+QDialog* TDialog::GetHandle() const {
+    return Window;
+}
+
 QWidget* TDialog::GetDlgItem(int id) const {
     const auto found = Items.find(id);
     return found == Items.end() ? nullptr : found->second.data();

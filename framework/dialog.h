@@ -32,7 +32,7 @@ public:
     // Modeless: makes the window if it does not exist yet.
     void Create();
     void Show();
-    bool IsWindow() const { return Window != nullptr; }
+    bool IsWindow() const;
 
     void SetDlgItemText(int id, const std::string& text);
     // At most maxChars characters of the control's text.
@@ -42,7 +42,7 @@ public:
     void EnableDlgItem(int id, bool enabled);
     QWidget* GetDlgItem(int id) const;
 
-    QDialog* GetHandle() const { return Window; }
+    QDialog* GetHandle() const;
 
 private:
     void Build();

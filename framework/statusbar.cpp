@@ -15,6 +15,10 @@ TStatusBar::~TStatusBar() {
         delete Bar;
 }
 
+QStatusBar* TStatusBar::GetHandle() const {
+    return Bar;
+}
+
 void TStatusBar::Insert(TTextGadget& gadget) {
     Bar->addPermanentWidget(gadget.MakeLabel(Font.ToQFont()));
 }

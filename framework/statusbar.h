@@ -26,7 +26,7 @@ public:
     std::string GetHintText() const;
 
     // The widget; the frame takes it over when the bar is inserted.
-    QStatusBar* GetHandle() const { return Bar; }
+    QStatusBar* GetHandle() const;
 
 private:
     QPointer<QStatusBar> Bar;

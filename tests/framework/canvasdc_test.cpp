@@ -1,0 +1,122 @@
+#include "framework/canvasdc.h"
+
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr QRgb Grey = 0xFFC0C0C0u;
+
+class CanvasDCTest : public ::testing::Test {
+protected:
+    CanvasDCTest() : Canvas(40, 30, QImage::Format_RGB32) { Canvas.fill(Grey); }
+
+    int CountNot(QRgb colour) const {
+        int n = 0;
+        for (int y = 0; y < Canvas.height(); ++y)
+            for (int x = 0; x < Canvas.width(); ++x)
+                n += Canvas.pixel(x, y) != colour;
+        return n;
+    }
+
+    QImage Canvas;
+};
+
+TEST_F(CanvasDCTest, LineExcludesItsLastPixel) {
+    TCanvasDC dc(Canvas);
+    dc.MoveTo(2, 5);
+    dc.LineTo(12, 5);
+    EXPECT_EQ(Canvas.pixel(2, 5), 0xFF000000u);
+    EXPECT_EQ(Canvas.pixel(11, 5), 0xFF000000u);
+    EXPECT_EQ(Canvas.pixel(12, 5), Grey);
+    EXPECT_EQ(CountNot(Grey), 10);
+}
+
+TEST_F(CanvasDCTest, XorPolylineTouchesSharedVerticesOnceAndUndoesItself) {
+    TCanvasDC dc(Canvas);
+    dc.SelectObject(TPen{TColor(0, 255, 255), 1, PS_SOLID});
+    dc.SetROP2(R2_XORPEN);
+    const TPoint path[] = {{3, 3}, {20, 3}, {20, 20}, {3, 25}, {3, 3}};
+    dc.Polyline(path, 5);
+    // Every pixel drawn once: the corners show the XOR colour, not grey.
+    EXPECT_EQ(Canvas.pixel(20, 3), 0xFFC03F3Fu);
+    EXPECT_EQ(Canvas.pixel(3, 3), 0xFFC03F3Fu);
+    dc.Polyline(path, 5);
+    EXPECT_EQ(CountNot(Grey), 0);
+}
+
+TEST_F(CanvasDCTest, DottedPenDrawsThreeOnThreeOff) {
+    TCanvasDC dc(Canvas);
+    dc.SelectObject(TPen{TColor(0, 0, 0), 1, PS_DOT});
+    dc.MoveTo(0, 1);
+    dc.LineTo(13, 1);
+    const char expected[] = "xxx...xxx...x";
+    for (int x = 0; x < 13; ++x)
+        EXPECT_EQ(Canvas.pixel(x, 1) == 0xFF000000u, expected[x] == 'x') << x;
+}
+
+TEST_F(CanvasDCTest, RectangleCoversLeftToRightMinusOne) {
+    TCanvasDC dc(Canvas);
+    dc.SelectObject(TBrush{TColor(255, 0, 0), BS_SOLID});
+    dc.Rectangle(5, 5, 10, 9);
+    EXPECT_EQ(Canvas.pixel(5, 5), 0xFF000000u);
+    EXPECT_EQ(Canvas.pixel(9, 8), 0xFF000000u);
+    EXPECT_EQ(Canvas.pixel(10, 8), Grey);
+    EXPECT_EQ(Canvas.pixel(9, 9), Grey);
+    EXPECT_EQ(Canvas.pixel(7, 7), 0xFFFF0000u);
+    EXPECT_EQ(CountNot(Grey), 5 * 4);
+}
+
+TEST_F(CanvasDCTest, XorRubberBandWithWidePenUndoesItself) {
+    TCanvasDC dc(Canvas);
+    dc.SelectObject(TPen{TColor(0, 255, 255), 2, PS_SOLID});
+    dc.SelectObject(TBrush::Hollow());
+    dc.SetROP2(R2_XORPEN);
+    dc.Rectangle(30, 25, 4, 2); // corners in any order, as a drag gives them
+    EXPECT_GT(CountNot(Grey), 0);
+    EXPECT_EQ(Canvas.pixel(15, 12), Grey); // hollow inside
+    dc.Rectangle(30, 25, 4, 2);
+    EXPECT_EQ(CountNot(Grey), 0);
+}
+
+TEST_F(CanvasDCTest, EllipseStaysInItsBoxAndXorUndoesIt) {
+    TCanvasDC dc(Canvas);
+    dc.SelectObject(TPen{TColor(0, 0, 255), 1, PS_DASH});
+    dc.SetROP2(R2_XORPEN);
+    dc.Ellipse(4, 4, 24, 18);
+    for (int y = 0; y < Canvas.height(); ++y)
+        for (int x = 0; x < Canvas.width(); ++x) {
+            if (Canvas.pixel(x, y) != Grey) {
+                EXPECT_TRUE(x >= 4 && x < 24 && y >= 4 && y < 18) << x << "," << y;
+            }
+        }
+    EXPECT_NE(Canvas.pixel(14, 11), Grey); // the white brush fills it
+    dc.Ellipse(4, 4, 24, 18);
+    EXPECT_EQ(CountNot(Grey), 0);
+}
+
+TEST_F(CanvasDCTest, MapsLogicalCoordinatesAsTheWindowSetsThem) {
+    TCanvasDC dc(Canvas);
+    dc.SetMapMode(MM_ANISOTROPIC);
+    dc.SetWindowExt({10000, 10000});
+    dc.SetViewportExt({40, -30});
+    dc.SetViewportOrg({0, 30});
+    dc.SetWindowOrg({-666, -666});
+    dc.MoveTo(0, 0);
+    dc.LineTo(8668, 0);
+    // Logical (0, 0) is device (3, 28): 666 * 40 / 10000 = 2.66, 30 - 2.0 = 28.
+    EXPECT_EQ(Canvas.pixel(3, 28), 0xFF000000u);
+    EXPECT_EQ(Canvas.pixel(3, 27), Grey);
+}
+
+TEST_F(CanvasDCTest, LinesFarOutsideAreClippedNotWalked) {
+    TCanvasDC dc(Canvas);
+    dc.MoveTo(-2000000000, 10);
+    dc.LineTo(2000000000, 10);
+    EXPECT_EQ(Canvas.pixel(0, 10), 0xFF000000u);
+    EXPECT_EQ(Canvas.pixel(39, 10), 0xFF000000u);
+    EXPECT_EQ(CountNot(Grey), 40);
+}
+
+} // namespace
