@@ -1,0 +1,15 @@
+#pragma once
+
+#include "framework/application.h"
+
+// The application: opens the main window maximized, and makes it as the
+// drawing window inside a frame with the menu, the F1 accelerator, the
+// tool bar and the status bar.
+class TDrawApp : public TApplication {
+public:
+    TDrawApp(int& argc, char** argv);
+    ~TDrawApp() override;
+
+protected:
+    void InitMainWindow() override;
+};

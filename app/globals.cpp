@@ -1,0 +1,4 @@
+#include "app/globals.h"
+
+TStatusBar* MainStatusBar = nullptr;
+TButtonGadget* DrawButton = nullptr;

@@ -1,0 +1,399 @@
+#include "window/drawwindow.h"
+
+#include "app/aboutdial.h"
+#include "app/globals.h"
+#include "core/curve.h"
+#include "core/curveflags.h"
+#include "core/graphscale.h"
+#include "framework/buttongadget.h"
+#include "framework/choosecolordialog.h"
+#include "framework/clientdc.h"
+#include "framework/commandenabler.h"
+#include "framework/gdi/messagebox.h"
+#include "framework/helpviewer.h"
+#include "framework/profile.h"
+#include "framework/vslider.h"
+#include "framework/waitcursor.h"
+#include "image/dib.h"
+#include "image/imageload.h"
+
+#include <algorithm>
+#include <iterator>
+#include <new>
+#include <string>
+
+namespace {
+
+constexpr char DataFilter[] = "Data Files (*.DAT)|*.dat|CSV Data Files(*.CSV)|*.csv|All files (*.*)|*.*|";
+constexpr char ImageFilter[] =
+    "Bitmap (*.BMP)|*.bmp|Device-Independent Bitmap (*.DIB)|*.dib|All files (*.*)|*.*|";
+
+constexpr int WindowExtent = 10000;
+constexpr int WindowOrigin = -666;
+constexpr int ImageSquareLow = -133;
+constexpr int ImageSquareHigh = 8801;
+constexpr int SliderId = 501;
+
+constexpr char FirstCurveHint[] =
+    "You are about to draw the first curve. Please make sure the graph scale is set properly "
+    "(i.e., coordinates of the data points to be drawn correspond to the values you need). If it "
+    "is not the case, use \"Scale...\" button to change it.";
+
+// The background colour's settings: section, keys, default.
+constexpr char StartupSection[] = "Startup";
+constexpr const char* BkColorKeys[3] = {"BkColorRed", "BkColorGreen", "BkColorBlue"};
+constexpr int DefaultBkComponent = 192;
+
+TColor ReadBkColor() {
+    int rgb[3];
+    for (int i = 0; i < 3; ++i)
+        rgb[i] = std::clamp(
+            GetPrivateProfileInt(StartupSection, BkColorKeys[i], DefaultBkComponent, IniFileName),
+            0, 255);
+    return TColor(rgb[0], rgb[1], rgb[2]);
+}
+
+TPen SlotPen(int slot) {
+    switch (slot) {
+    case 0:
+        return {TColor(255, 255, 0), 1, PS_SOLID};
+    case 1:
+        return {TColor(255, 0, 0), 1, PS_SOLID};
+    case 2:
+        return {TColor(0, 0, 255), 1, PS_DASH};
+    case 3:
+        return {TColor(255, 255, 255), 1, PS_DASHDOT};
+    case 4:
+        return {TColor(255, 255, 255), 1, PS_DASHDOTDOT};
+    default:
+        return {TColor(255, 255, 255), 1, PS_SOLID};
+    }
+}
+
+// The custom colours of the colour dialog, shared by every use in a run.
+std::array<TColor, 16> CustomColors;
+bool CustomColorsFilled = false;
+
+void FillCustomColors() {
+    CustomColors[0] = TColor(1, 1, 1);
+    for (int i = 1; i < 16; ++i)
+        CustomColors[i] = TColor(16 * i, 16 * i, 16 * i);
+    CustomColorsFilled = true;
+}
+
+// The window's response table: command id, handler, enabler.
+struct TCommandEntry {
+    int Id;
+    void (TDrawWindow::*Handler)();
+    void (TDrawWindow::*Enabler)(TCommandEnabler&);
+};
+
+constexpr TCommandEntry CommandTable[] = {
+    {201, &TDrawWindow::CmFileNew, nullptr},
+    {203, &TDrawWindow::CmOpenData, nullptr},
+    {205, &TDrawWindow::CmOpenImage, nullptr},
+    {209, &TDrawWindow::CmSaveDataAs, &TDrawWindow::CeSaveDataAs},
+    {221, &TDrawWindow::CmScale, nullptr},
+    {223, &TDrawWindow::CmBkColor, nullptr},
+    {225, &TDrawWindow::CmSymbols, nullptr},
+    {227, &TDrawWindow::CmLines, nullptr},
+    {231, &TDrawWindow::CmImage, &TDrawWindow::CeImage},
+    {241, &TDrawWindow::ToggleDrawMode, nullptr},
+    {261, &TDrawWindow::CmDeleteLastPoint, &TDrawWindow::CeDeleteLastPoint},
+    {263, &TDrawWindow::CmRecall, &TDrawWindow::CeRecall},
+    {281, &TDrawWindow::CmHelpContents, nullptr},
+    {283, &TDrawWindow::CmAbout, nullptr},
+};
+
+const TCommandEntry* FindCommand(int id) {
+    const auto* entry = std::find_if(std::begin(CommandTable), std::end(CommandTable),
+                                     [id](const TCommandEntry& e) { return e.Id == id; });
+    return entry == std::end(CommandTable) ? nullptr : entry;
+}
+
+} // namespace
+
+TDrawWindow::TDrawWindow(TWindow* parent)
+    : TWindow(parent), XGadget(0, TTextGadget::Recessed, TTextGadget::Left, 14, "X=?"),
+      YGadget(0, TTextGadget::Recessed, TTextGadget::Left, 14, "Y=?"),
+      MessageGadget(0, TTextGadget::Recessed, TTextGadget::Left, 35, "Ready"),
+      DataOpenData(OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, DataFilter, "", "DAT"),
+      DataSaveData(OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY, DataFilter, "", "DAT"),
+      ImageOpenData(OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, ImageFilter, "", "BMP") {
+    BkColor = ReadBkColor();
+    SetBkgndColor(BkColor);
+    SetCursor(CursorCross);
+    DrawSymbols = 1;
+    DrawLines = 1;
+    RubberPen = {TColor(0, 255, 255), 2, PS_SOLID};
+    RotationPen = {TColor(0, 255, 255), 2, PS_SOLID};
+    RubberBrush = TBrush::Hollow();
+    RotationBrush = TBrush::Hollow();
+    GraphScale.SetScale(0, GraphExtent, GraphExtent, 0, 0.0, 0.0, 100.0, 100.0);
+    for (int slot = 0; slot < MaxCurves; ++slot)
+        CurvePens[slot] = SlotPen(slot);
+    RotationSlider = std::make_unique<TVSlider>(this, SliderId, 0, 0, 20, 100);
+    RotationSlider->SetRange(0, 100);
+    PendingRotation = 0;
+    RotationFrameHidden = 1;
+}
+
+// Settings first; the curves, pens, image copy, gadgets and the framework
+// window then go with the members.
+TDrawWindow::~TDrawWindow() {
+    WriteBkColor();
+}
+
+void TDrawWindow::WriteBkColor() const {
+    const int rgb[3] = {BkColor.Red(), BkColor.Green(), BkColor.Blue()};
+    for (int i = 0; i < 3; ++i)
+        WritePrivateProfileString(StartupSection, BkColorKeys[i], std::to_string(rgb[i]),
+                                  IniFileName);
+}
+
+void TDrawWindow::SetupWindow() {
+    TWindow::SetupWindow();
+    AboutDialog = std::make_unique<TAboutDial>(this);
+}
+
+void TDrawWindow::PrepareDC(TDC& dc) const {
+    const TRect client = GetClientRect();
+    dc.SetMapMode(MM_ANISOTROPIC);
+    dc.SetWindowExt({WindowExtent, WindowExtent});
+    dc.SetViewportExt({client.Right - client.Left, client.Top - client.Bottom});
+    dc.SetViewportOrg({0, client.Bottom});
+    dc.SetWindowOrg({WindowOrigin, WindowOrigin});
+    dc.SetBkMode(TRANSPARENT);
+}
+
+void TDrawWindow::Paint(TDC& dc, bool, const TRect&) {
+    const TWaitCursor wait;
+    PrepareDC(dc);
+    if (Dib && ShowImage) {
+        RotationSlider->SetPosition(50);
+        RotationSlider->Show(true);
+        dc.StretchBlt(ImageSquareLow, ImageSquareHigh, ImageSquareHigh - ImageSquareLow,
+                      ImageSquareLow - ImageSquareHigh, Dib->GetBlitSource(), ImageSrcRect,
+                      SRCINVERT);
+    } else {
+        RotationSlider->Show(false);
+    }
+
+    dc.MoveTo(0, 0);
+    dc.LineTo(GraphExtent, 0);
+    dc.MoveTo(0, 0);
+    dc.LineTo(0, GraphExtent);
+
+    const TPen gridPen{TColor(0, 0, 0), 1, PS_DOT};
+    const TPen previousPen = dc.SelectObject(gridPen);
+    for (int x = GridStep; x <= GraphExtent; x += GridStep) {
+        dc.MoveTo(x, 0);
+        dc.LineTo(x, GraphExtent);
+    }
+    for (int y = GridStep; y <= GraphExtent; y += GridStep) {
+        dc.MoveTo(0, y);
+        dc.LineTo(GraphExtent, y);
+    }
+    dc.SelectObject(previousPen);
+
+    // The paint's device context ends with the paint; no curve keeps it.
+    for (int i = 0; i <= CurrentCurve; ++i) {
+        if (TCurve* curve = Curves[i].get()) {
+            curve->Dc = &dc;
+            curve->Draw();
+            curve->Dc = nullptr;
+        }
+    }
+}
+
+void TDrawWindow::EvSize(const TSize& size) {
+    Invalidate(true);
+    const int width = RotationSlider->GetWidth(), height = RotationSlider->GetHeight();
+    RotationSlider->MoveWindow(size.Cx - width, size.Cy - height, width, height);
+}
+
+// The second press of a double click is not a click.
+void TDrawWindow::EvLButtonDblClk(const TPoint&) {}
+
+void TDrawWindow::EvCommand(int id) {
+    if (const TCommandEntry* entry = FindCommand(id))
+        (this->*entry->Handler)();
+}
+
+void TDrawWindow::EvCommandEnable(TCommandEnabler& ce) {
+    if (const TCommandEntry* entry = FindCommand(ce.GetId()); entry && entry->Enabler)
+        (this->*entry->Enabler)(ce);
+}
+
+void TDrawWindow::ShowCounts(const char* prefix) {
+    MessageGadget.SetText(std::string(prefix) + "Curves: " + std::to_string(CurrentCurve + 1) +
+                          "  Points: " + std::to_string(PointCount));
+}
+
+// The commands whose work comes with a later version still answer.
+void TDrawWindow::NotAvailableYet(const char* command) {
+    MessageBox(std::string(command) + " is not available yet in this version of Kestrova.",
+               "Note", MB_OK | MB_ICONINFORMATION);
+}
+
+void TDrawWindow::CmFileNew() {
+    if (DrawMode)
+        ToggleDrawMode();
+    if (CurrentCurve > -1 &&
+        MessageBox("File New will delete all data from memory. Are you sure?", "File New",
+                   MB_YESNO | MB_ICONQUESTION) == IDNO)
+        return;
+    for (int i = 0; i <= CurrentCurve; ++i)
+        Curves[i].reset();
+    CurrentCurve = -1;
+    PointCount = 0;
+    MessageGadget.SetText("No data loaded.");
+    Invalidate(true);
+}
+
+void TDrawWindow::CmOpenData() {
+    NotAvailableYet("File|Open Data");
+}
+
+void TDrawWindow::CmSaveDataAs() {
+    NotAvailableYet("File|Save Data As");
+}
+
+void TDrawWindow::CmOpenImage() {
+    NotAvailableYet("File|Open Image");
+}
+
+void TDrawWindow::CmScale() {
+    NotAvailableYet("View|Scale");
+}
+
+void TDrawWindow::CmBkColor() {
+    if (!CustomColorsFilled)
+        FillCustomColors();
+    TChooseColorDialog::TData data;
+    data.Flags = CC_RGBINIT;
+    data.Color = BkColor;
+    data.CustColors = CustomColors.data();
+    if (TChooseColorDialog(this, data).Execute() != IDOK)
+        return;
+    BkColor = data.Color;
+    SetBkgndColor(BkColor);
+    Invalidate(true);
+}
+
+void TDrawWindow::CmSymbols() {
+    ShowSymbols = ShowSymbols ? 0 : 1;
+    DrawSymbols = ShowSymbols;
+    CheckMenuItem(225, ShowSymbols != 0);
+    Invalidate(true);
+}
+
+void TDrawWindow::CmLines() {
+    ShowLines = ShowLines ? 0 : 1;
+    DrawLines = ShowLines;
+    CheckMenuItem(227, ShowLines != 0);
+    Invalidate(true);
+}
+
+void TDrawWindow::CmImage() {
+    ShowImage = ShowImage ? 0 : 1;
+    CheckMenuItem(231, ShowImage != 0);
+    Invalidate(true);
+}
+
+void TDrawWindow::ToggleDrawMode() {
+    const int wasDrawing = DrawMode;
+    DrawMode = 0;
+    if (wasDrawing) {
+        if (Curves[CurrentCurve] && Curves[CurrentCurve]->GetCount() == 0) {
+            Curves[CurrentCurve].reset();
+            --CurrentCurve;
+        }
+    } else if (CurrentCurve >= MaxCurves - 1) {
+        MessageBox("Sorry, cannot show more than " + std::to_string(MaxCurves) +
+                       " curves. Use File|New to delete the old ones.",
+                   "Error", MB_OK | MB_ICONEXCLAMATION);
+    } else {
+        ++CurrentCurve;
+        Curves[CurrentCurve].reset(new (std::nothrow) TCurve(100));
+        if (!Curves[CurrentCurve]) {
+            MessageBox("Sorry, not enough memory!", "", MB_OK | MB_ICONEXCLAMATION);
+            --CurrentCurve;
+        } else {
+            Curves[CurrentCurve]->Pen = &CurvePens[CurrentCurve];
+            if (CurrentCurve == 0)
+                MessageBox(FirstCurveHint, "Hint", MB_OK | MB_ICONINFORMATION);
+            DrawMode = 1;
+        }
+    }
+    if (DrawMode)
+        MessageGadget.SetText("Use LEFT button to draw.");
+    else
+        ShowCounts();
+    CheckMenuItem(241, DrawMode != 0);
+    if (DrawButton)
+        DrawButton->SetButtonState(DrawMode ? TButtonGadget::Down : TButtonGadget::Up);
+}
+
+void TDrawWindow::CmDeleteLastPoint() {
+    if (CurrentCurve < 0 || !Curves[CurrentCurve])
+        return;
+    TCurve& curve = *Curves[CurrentCurve];
+    if (curve.GetCount() == 0) {
+        if (DrawMode) {
+            ToggleDrawMode();
+        } else {
+            Curves[CurrentCurve].reset();
+            --CurrentCurve;
+        }
+    } else if (curve.GetCount() == 1) {
+        if (DrawMode)
+            ToggleDrawMode();
+        Curves[CurrentCurve].reset();
+        --CurrentCurve;
+        --PointCount;
+    } else {
+        curve.DeleteLastPoint();
+        --PointCount;
+    }
+    ShowCounts("Point deleted. ");
+    Invalidate(true);
+}
+
+void TDrawWindow::CmRecall() {
+    RecallImage(Dib.get(), BackupBits, ImageSrcRect, ImageMoved);
+    Invalidate(true);
+}
+
+void TDrawWindow::CmHelpContents() {
+    WinHelp(this, HelpFileName, HELP_CONTENTS);
+}
+
+void TDrawWindow::CmAbout() {
+    AboutDialog->Create();
+    AboutDialog->Show();
+}
+
+void TDrawWindow::CeSaveDataAs(TCommandEnabler& ce) {
+    ce.Enable(PointCount > 0);
+}
+
+void TDrawWindow::CeImage(TCommandEnabler& ce) {
+    ce.Enable(Dib != nullptr);
+}
+
+void TDrawWindow::CeDeleteLastPoint(TCommandEnabler& ce) {
+    ce.Enable(PointCount > 0);
+}
+
+void TDrawWindow::CeRecall(TCommandEnabler& ce) {
+    ce.Enable(Dib != nullptr && ImageMoved != 0);
+}
+
+bool TDrawWindow::CanClose() {
+    WinHelp(this, HelpFileName, HELP_QUIT);
+    if (CurrentCurve == -1 || DataSaved == 1)
+        return true;
+    return MessageBox("Close Kestrova?", "Close", MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) ==
+           IDYES;
+}
