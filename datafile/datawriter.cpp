@@ -58,7 +58,9 @@ fs::path TemporaryBeside(const fs::path& target) {
     std::error_code error;
     for (int attempt = 0; attempt < 1000; ++attempt) {
         fs::path candidate = target;
-        candidate += "." + std::to_string(attempt) + ".tmp";
+        candidate += ".";
+        candidate += std::to_string(attempt);
+        candidate += ".tmp";
         if (!fs::exists(candidate, error) && !error)
             return candidate;
     }
@@ -121,8 +123,12 @@ TDataWriteResult WriteData(std::ostream& out, std::span<TCurve* const> curves, c
             *p++ = '\r';
             *p++ = '\n';
             out.write(line.data(), p - line.data());
-            out.flush();
         }
+        // Flushing here rather than after every line: a failing disk shows
+        // at the check below all the same, and the file only replaces the
+        // old one when complete, so per-line flushes would buy nothing but
+        // a system call per point.
+        out.flush();
         if (!out)
             return WriteFailed();
     }
