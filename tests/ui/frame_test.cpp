@@ -1,0 +1,181 @@
+#include "uitest.h"
+
+#include "app/aboutdial.h"
+#include "app/globals.h"
+#include "framework/buttongadget.h"
+#include "framework/decoratedframe.h"
+#include "framework/gdi/messagebox.h"
+#include "framework/helpviewer.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTest>
+#include <QTextBrowser>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+using FrameTest = UiTest;
+
+QStringList ItemTexts(QMenu* menu) {
+    QStringList texts;
+    for (QAction* action : menu->actions())
+        texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    return texts;
+}
+
+TEST_F(FrameTest, OpensMaximizedWithMenuOnTopAndToolBarAboveStatusBar) {
+    QMainWindow* main = Frame->GetHandle();
+    EXPECT_TRUE(main->isMaximized());
+    EXPECT_EQ(main->windowTitle(), "Kestrova");
+    QToolBar* toolBar = main->findChild<QToolBar*>();
+    ASSERT_NE(toolBar, nullptr);
+    EXPECT_EQ(main->toolBarArea(toolBar), Qt::BottomToolBarArea);
+    const QWidget* client = Window->GetHandle();
+    EXPECT_LT(main->menuBar()->geometry().bottom(), client->geometry().top());
+    EXPECT_LE(client->geometry().bottom(), toolBar->geometry().top());
+    EXPECT_LE(toolBar->geometry().bottom(), main->statusBar()->geometry().top());
+}
+
+TEST_F(FrameTest, MenuHasTheCommandsInOrderWithTheirInitialStates) {
+    QMenuBar* bar = Frame->GetHandle()->menuBar();
+    QStringList titles;
+    for (QAction* action : bar->actions())
+        titles << action->text();
+    EXPECT_EQ(titles, (QStringList{"&File", "&View", "&Tool"}));
+    // The Help title stands at the right end of the bar.
+    auto* corner = qobject_cast<QMenuBar*>(bar->cornerWidget(Qt::TopRightCorner));
+    ASSERT_NE(corner, nullptr);
+    EXPECT_EQ(corner->actions().value(0)->text(), "&Help");
+
+    EXPECT_EQ(ItemTexts(Popup("&File")),
+              (QStringList{"&New", "Open &Data", "Open &Image", "Save Data &As"}));
+    EXPECT_EQ(ItemTexts(Popup("&View")), (QStringList{"&Scale...", "-", "&Background color...",
+                                                      "-", "S&ymbols", "&Lines", "&Image"}));
+    EXPECT_EQ(ItemTexts(Popup("&Tool")), (QStringList{"&Draw"}));
+    EXPECT_EQ(ItemTexts(Popup("&Help")), (QStringList{"&Contents", "-", "&About"}));
+
+    EXPECT_TRUE(MenuAction(225)->isChecked());
+    EXPECT_TRUE(MenuAction(227)->isChecked());
+    EXPECT_FALSE(MenuAction(231)->isChecked());
+    EXPECT_FALSE(MenuAction(209)->isEnabled());
+    EXPECT_FALSE(MenuAction(231)->isEnabled());
+}
+
+TEST_F(FrameTest, ToolBarAndStatusBarHoldTheirGadgetsInOrder) {
+    QToolBar* toolBar = Frame->GetHandle()->findChild<QToolBar*>();
+    QList<int> widths;
+    QList<QSize> glyphs;
+    for (QAction* action : toolBar->actions()) {
+        QWidget* widget = toolBar->widgetForAction(action);
+        if (auto* button = qobject_cast<QToolButton*>(widget))
+            glyphs << button->iconSize();
+        else
+            widths << widget->width();
+    }
+    EXPECT_EQ(widths, (QList<int>{6, 6, 6, 12, 6}));
+    EXPECT_EQ(glyphs, (QList<QSize>{{100, 30}, {100, 30}, {50, 30}, {50, 30}, {80, 30}, {30, 30}}));
+    ASSERT_NE(DrawButton, nullptr);
+    EXPECT_EQ(DrawButton->GetCommand(), 241);
+
+    // Buttons start released; enabling follows the commands' rules.
+    EXPECT_TRUE(ToolButton(221)->isEnabled());
+    EXPECT_TRUE(ToolButton(241)->isEnabled());
+    EXPECT_FALSE(ToolButton(261)->isEnabled());
+    EXPECT_FALSE(ToolButton(263)->isEnabled());
+    EXPECT_FALSE(ToolButton(241)->isChecked());
+
+    QStringList panes;
+    for (QLabel* label : Frame->GetHandle()->statusBar()->findChildren<QLabel*>())
+        if (label->frameShadow() == QFrame::Sunken)
+            panes << label->text();
+    EXPECT_EQ(panes, (QStringList{"X=?", "Y=?", "Ready"}));
+}
+
+TEST_F(FrameTest, HintsFollowTheHighlightedItemPopupAndButton) {
+    QMenuBar* bar = Frame->GetHandle()->menuBar();
+    QMenu* view = Popup("&View");
+    QTest::mouseMove(bar, bar->actionGeometry(view->menuAction()).center());
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(view->menuAction()).center());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return view->isVisible(); }));
+    EXPECT_EQ(Hint(), "Change scale, view modes");
+    QTest::mouseMove(view, view->actionGeometry(MenuAction(225)).center());
+    EXPECT_EQ(Hint(), "Display a symbol at each data point");
+    view->hide();
+    EXPECT_EQ(Hint(), "");
+
+    QToolButton* del = ToolButton(261);
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+    QCoreApplication::sendEvent(del, &enter);
+    EXPECT_EQ(Hint(), "Delete last point drawn or read");
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(del, &leave);
+    EXPECT_EQ(Hint(), "");
+}
+
+TEST_F(FrameTest, F1AndHelpContentsOpenTheViewerAndClosingLetsItGo) {
+    QMainWindow* main = Frame->GetHandle();
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+    QTest::keyClick(main, Qt::Key_F1);
+    ASSERT_NE(HelpViewerWindow(), nullptr);
+    EXPECT_TRUE(HelpViewerWindow()->isVisible());
+    HelpViewerWindow()->close();
+    QCoreApplication::processEvents();
+    Command(281);
+    ASSERT_NE(HelpViewerWindow(), nullptr);
+    EXPECT_TRUE(HelpViewerWindow()->isVisible());
+    main->close();
+    EXPECT_TRUE(HelpViewerWindow() == nullptr || !HelpViewerWindow()->isVisible());
+}
+
+TEST_F(FrameTest, AboutIsModelessAndOneWindowForItsObject) {
+    Command(283);
+    ASSERT_TRUE(Window->AboutDialog->IsWindow());
+    QDialog* about = Window->AboutDialog->GetHandle();
+    EXPECT_TRUE(about->isVisible());
+    EXPECT_FALSE(about->isModal());
+    EXPECT_EQ(about->windowTitle(), "About");
+    EXPECT_NE(Window->AboutDialog->GetDlgItemText(301, 240).find("Kestrova"), std::string::npos);
+    Command(283);
+    EXPECT_EQ(Window->AboutDialog->GetHandle(), about);
+    EXPECT_EQ(Frame->GetHandle()->findChildren<QDialog*>().size(), 1);
+    // Ok closes it; the next command shows it again.
+    QTest::mouseClick(Window->AboutDialog->GetDlgItem(1), Qt::LeftButton);
+    EXPECT_FALSE(about->isVisible());
+    Command(283);
+    EXPECT_TRUE(Window->AboutDialog->GetHandle()->isVisible());
+}
+
+TEST_F(FrameTest, ClosingAsksOnlyWhileCurvesAreUnsaved) {
+    QMainWindow* main = Frame->GetHandle();
+    EXPECT_TRUE(main->close()); // no curves: no question
+    EXPECT_TRUE(Ui->Boxes.empty());
+
+    main->show();
+    BeginCurve();
+    AddPoint(1, 1);
+    Ui->BoxAnswers.push_back(IDNO);
+    EXPECT_FALSE(main->close());
+    ASSERT_EQ(Ui->Boxes.size(), 2u);
+    EXPECT_EQ(Ui->Boxes[1].Text, "Close Kestrova?");
+    EXPECT_EQ(Ui->Boxes[1].Caption, "Close");
+    EXPECT_EQ(Ui->Boxes[1].Flags, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2);
+
+    Window->DataSaved = 1; // as after Save Data As
+    EXPECT_TRUE(main->close());
+    EXPECT_EQ(Ui->Boxes.size(), 2u);
+
+    main->show();
+    AddPoint(2, 2); // drawn since the save
+    Ui->BoxAnswers.push_back(IDYES);
+    EXPECT_TRUE(main->close());
+}
+
+} // namespace

@@ -1,0 +1,144 @@
+#include "uitest.h"
+
+#include "core/curve.h"
+#include "framework/decoratedframe.h"
+#include "framework/gdi/messagebox.h"
+#include "framework/gdi/recordingdc.h"
+#include "resources/tables/stringtable.h"
+
+#include <QAction>
+#include <QImage>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolButton>
+
+#include <fstream>
+#include <sstream>
+
+#include <unistd.h>
+
+void UiTest::SetUp() {
+    ConfigDir = std::filesystem::temp_directory_path() /
+                ("kestrova-ui-" + std::to_string(::getpid()) + "-" +
+                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::remove_all(ConfigDir);
+    setenv("XDG_CONFIG_HOME", ConfigDir.c_str(), 1);
+    auto ui = std::make_unique<TScriptedUserInterface>();
+    Ui = ui.get();
+    TUserInterface::Install(std::move(ui));
+    StartApp();
+}
+
+void UiTest::TearDown() {
+    StopApp();
+    EXPECT_TRUE(Ui->BoxAnswers.empty()) << "scripted answers left over";
+    TUserInterface::Install(nullptr);
+    std::filesystem::remove_all(ConfigDir);
+}
+
+void UiTest::StartApp() {
+    static int argc = 1;
+    static char name[] = "kestrova";
+    static char* argv[] = {name, nullptr};
+    App = std::make_unique<TDrawApp>(argc, argv);
+    App->InitInstance();
+    Frame = App->GetMainWindow();
+    Window = static_cast<TDrawWindow*>(Frame->GetClientWindow());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Frame->GetHandle()));
+}
+
+void UiTest::StopApp() {
+    App.reset();
+    Frame = nullptr;
+    Window = nullptr;
+}
+
+QAction* UiTest::MenuAction(int id) const {
+    return Frame->FindMenuAction(id);
+}
+
+QMenu* UiTest::Popup(const char* title) const {
+    const auto menus = Frame->GetHandle()->findChildren<QMenu*>();
+    for (QMenu* menu : menus)
+        if (menu->title() == QString::fromUtf8(title))
+            return menu;
+    return nullptr;
+}
+
+bool UiTest::MenuItemEnabled(const char* popup, int id) {
+    QMenu* menu = Popup(popup);
+    EXPECT_NE(menu, nullptr) << popup;
+    if (!menu)
+        return false;
+    menu->popup(Frame->GetHandle()->geometry().center());
+    const bool enabled = MenuAction(id)->isEnabled();
+    menu->hide();
+    return enabled;
+}
+
+QToolButton* UiTest::ToolButton(int id) const {
+    const QString hint = QString::fromUtf8(LoadTableString(id));
+    const auto buttons = Frame->GetHandle()->findChildren<QToolButton*>();
+    for (QToolButton* button : buttons)
+        if (button->statusTip() == hint)
+            return button;
+    return nullptr;
+}
+
+void UiTest::Command(int id) {
+    if (QAction* action = MenuAction(id)) {
+        // As a user does: the popup opens (and asks the enablers) first.
+        for (QMenu* menu : Frame->GetHandle()->findChildren<QMenu*>()) {
+            if (menu->actions().contains(action)) {
+                menu->popup(Frame->GetHandle()->geometry().center());
+                menu->hide();
+            }
+        }
+        ASSERT_TRUE(action->isEnabled()) << id;
+        action->trigger();
+        return;
+    }
+    QToolButton* button = ToolButton(id);
+    ASSERT_NE(button, nullptr) << id;
+    ASSERT_TRUE(button->isEnabled()) << id;
+    button->click();
+}
+
+std::string UiTest::Hint() const {
+    return Frame->GetHandle()->statusBar()->currentMessage().toStdString();
+}
+
+void UiTest::BeginCurve() {
+    if (Window->CurrentCurve == -1)
+        Ui->BoxAnswers.push_back(IDOK);
+    Command(241);
+    ASSERT_EQ(Window->DrawMode, 1);
+}
+
+void UiTest::AddPoint(double x, double y) {
+    Window->Curves[Window->CurrentCurve]->AddPoint(x, y);
+    ++Window->PointCount;
+    Window->DataSaved = 0;
+    Frame->IdleAction();
+}
+
+QImage UiTest::Grab() const {
+    Window->Invalidate(true);
+    return Window->GetHandle()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+TPoint UiTest::Device(int lx, int ly) const {
+    TRecordingDC dc;
+    Window->PrepareDC(dc);
+    return dc.LogicalToDevice({lx, ly});
+}
+
+std::string UiTest::IniText() const {
+    std::ifstream in(ConfigDir / "kestrova.ini");
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
