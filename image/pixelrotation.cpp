@@ -26,6 +26,55 @@ constexpr auto BitPixels = [] {
 // can describe; dropping it keeps the index arithmetic within 64 bits.
 constexpr double FarOut = 4611686018427387904.0; // 2^62
 
+// RoundHalfDown straight to an integer, for |v| below 2^62: the kernel's
+// hot path, without a floor call.
+inline std::int64_t NearestHalfDown(double v) {
+    auto low = static_cast<std::int64_t>(v); // toward zero
+    low -= static_cast<double>(low) > v;
+    return low + (v - static_cast<double>(low) > 0.5);
+}
+
+// The turning loop of Rotate2DMatrix. With square pixels the division by
+// the aspect is by 1, which changes nothing, so it is left out.
+template <bool SquarePixels>
+void TurnPixels(const std::uint8_t* source, std::uint8_t* target, std::int64_t w,
+                std::int64_t h, std::int64_t centreX, std::int64_t centreY,
+                std::uint8_t background, double sine, double cosine, double aspect) {
+    const std::int64_t n = w * h;
+    // The row part of the target index changes only when the turned row
+    // does, which along a source row is rarely.
+    std::int64_t lastRow = INT64_MIN;
+    std::int64_t rowBase = 0;
+    bool rowInRange = false;
+    for (std::int64_t row = 0; row < h; ++row) {
+        const std::uint8_t* line = source + row * w;
+        const double t = static_cast<double>(row - centreY) * aspect;
+        const double ts = t * sine;
+        const double tc = t * cosine;
+        for (std::int64_t col = 0; col < w; ++col) {
+            const std::uint8_t v = line[col];
+            if (v == background)
+                continue;
+            const double x = static_cast<double>(col - centreX);
+            const double turnedX = x * cosine - ts;
+            const double turnedY = SquarePixels ? x * sine + tc : (x * sine + tc) / aspect;
+            if (!(std::fabs(turnedX) < FarOut && std::fabs(turnedY) < FarOut))
+                continue;
+            const std::int64_t y = NearestHalfDown(turnedY);
+            if (y != lastRow) {
+                lastRow = y;
+                rowInRange = !__builtin_mul_overflow(y + centreY, w, &rowBase);
+            }
+            std::int64_t i = 0;
+            if (!rowInRange ||
+                __builtin_add_overflow(rowBase, NearestHalfDown(turnedX) + centreX, &i))
+                continue;
+            if (i >= 0 && i < n)
+                target[i] = v;
+        }
+    }
+}
+
 } // namespace
 
 std::uint8_t MostFrequentValue(const std::uint8_t* data, std::int64_t length, int samples) {
@@ -83,42 +132,13 @@ void Rotate2DMatrix(const std::uint8_t* source, std::uint8_t* target, int width,
         !(std::isfinite(aspect) && aspect > 0.0) || width < 0 || height < 0)
         throw std::invalid_argument("Rotate2DMatrix error: Invalid argument");
     const double cosine = cosSign * std::sqrt(1.0 - sine * sine);
-    const std::int64_t w = width;
-    const std::int64_t n = w * height;
-    std::memset(target, background, static_cast<std::size_t>(n));
-
-    // The row part of the target index changes only when the turned row
-    // does, which along a source row is rarely.
-    std::int64_t lastRow = INT64_MIN;
-    std::int64_t rowBase = 0;
-    bool rowInRange = false;
-    for (std::int64_t row = 0; row < height; ++row) {
-        const std::uint8_t* line = source + row * w;
-        const double t = static_cast<double>(row - centreY) * aspect;
-        const double ts = t * sine;
-        const double tc = t * cosine;
-        for (std::int64_t col = 0; col < w; ++col) {
-            const std::uint8_t v = line[col];
-            if (v == background)
-                continue;
-            const double x = static_cast<double>(col - centreX);
-            const double turnedX = RoundHalfDown(x * cosine - ts);
-            const double turnedY = RoundHalfDown((x * sine + tc) / aspect);
-            if (!(std::fabs(turnedX) < FarOut && std::fabs(turnedY) < FarOut))
-                continue;
-            const auto y = static_cast<std::int64_t>(turnedY);
-            if (y != lastRow) {
-                lastRow = y;
-                rowInRange = !__builtin_mul_overflow(y + centreY, w, &rowBase);
-            }
-            std::int64_t i = 0;
-            if (!rowInRange ||
-                __builtin_add_overflow(rowBase, static_cast<std::int64_t>(turnedX) + centreX, &i))
-                continue;
-            if (i >= 0 && i < n)
-                target[i] = v;
-        }
-    }
+    std::memset(target, background, static_cast<std::size_t>(std::int64_t{width} * height));
+    if (aspect == 1.0)
+        TurnPixels<true>(source, target, width, height, centreX, centreY, background, sine,
+                         cosine, aspect);
+    else
+        TurnPixels<false>(source, target, width, height, centreX, centreY, background, sine,
+                          cosine, aspect);
 }
 
 std::vector<TUserMessage> RotateImage(TDib& dib, TPoint centre, double sine, int cosSign) {
