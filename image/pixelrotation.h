@@ -59,5 +59,6 @@ void Rotate2DMatrix(const std::uint8_t* source, std::uint8_t* target, int width,
 // counted from the bottom of the picture: the left and top of the shown
 // part). The header, colour table and size stay. Returns the messages to
 // show: a warning about the resolution fields (turning goes on with square
-// pixels), or the refusal that left the image unchanged.
+// pixels), or the refusal that left the image unchanged. An invalid sine
+// passes Rotate2DMatrix's std::invalid_argument on, the image unchanged.
 std::vector<TUserMessage> RotateImage(TDib& dib, TPoint centre, double sine, int cosSign);
