@@ -186,6 +186,12 @@ void TCanvasDC::DrawLine(TPoint from, TPoint to) {
 
 void TCanvasDC::Polyline(const TPoint* points, int count) {
     Refresh();
+    // Curves draw segment by segment: two points need no allocation.
+    if (count == 2) {
+        const TPoint ends[2] = {LogicalToDevice(points[0]), LogicalToDevice(points[1])};
+        DevicePolyline(ends, 2, false);
+        return;
+    }
     std::vector<TPoint> device(static_cast<std::size_t>(std::max(count, 0)));
     for (int i = 0; i < count; ++i)
         device[i] = LogicalToDevice(points[i]);
@@ -268,9 +274,7 @@ void TCanvasDC::Ellipse(int left, int top, int right, int bottom) {
         ChangedBox({box.Left - w, box.Top - h, box.Right + w, box.Bottom + h});
         return;
     }
-    if (!LastEllipse || !LastEllipse->Matches(w, h, pen.Style))
-        LastEllipse = std::make_unique<TEllipseShape>(w, h, pen.Style);
-    const TEllipseShape& shape = *LastEllipse;
+    const TEllipseShape& shape = EllipseShape(w, h, pen.Style);
     if (GetBrush().Style == BS_SOLID) {
         const TPixelOp brush = BrushOp(*this);
         const auto& spans = pen.Style == PS_NULL ? shape.Filled() : shape.Interior();
@@ -286,6 +290,17 @@ void TCanvasDC::Ellipse(int left, int top, int right, int bottom) {
         }
     }
     ChangedBox({box.Left, box.Top, box.Right - 1, box.Bottom - 1});
+}
+
+const TEllipseShape& TCanvasDC::EllipseShape(int width, int height, TPenStyle style) {
+    for (const auto& shape : EllipseShapes)
+        if (shape->Matches(width, height, style))
+            return *shape;
+    constexpr std::size_t MaxShapes = 16;
+    if (EllipseShapes.size() == MaxShapes)
+        EllipseShapes.erase(EllipseShapes.begin());
+    EllipseShapes.push_back(std::make_unique<TEllipseShape>(width, height, style));
+    return *EllipseShapes.back();
 }
 
 void TCanvasDC::StretchBlt(int destX, int destY, int destWidth, int destHeight,

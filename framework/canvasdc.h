@@ -4,7 +4,7 @@
 #include "framework/gdi/dc.h"
 
 #include <memory>
-#include <optional>
+#include <vector>
 
 class QImage;
 class QPainter;
@@ -51,5 +51,8 @@ private:
     QImage& Canvas;
     TCanvasBits Bits;
     std::unique_ptr<QPainter> QtPainter;
-    std::unique_ptr<TEllipseShape> LastEllipse;
+    // Symbols come in a few sizes (rounding makes a box one pixel larger or
+    // smaller) and pen styles; their shapes are kept for the DC's life.
+    const TEllipseShape& EllipseShape(int width, int height, TPenStyle style);
+    std::vector<std::unique_ptr<TEllipseShape>> EllipseShapes;
 };

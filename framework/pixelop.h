@@ -2,6 +2,7 @@
 
 #include "framework/gdi/gdiobjects.h"
 
+#include <algorithm>
 #include <cstdint>
 
 // What one drawn pixel does to the canvas under a mix mode: copy the colour,
@@ -31,7 +32,18 @@ struct TPixelOp {
     }
 
     void ApplyRun(std::uint32_t* first, int count) const {
-        for (int i = 0; i < count; ++i)
-            Apply(first[i]);
+        switch (Rop2) {
+        case R2_XORPEN:
+            for (int i = 0; i < count; ++i)
+                first[i] ^= Rgb;
+            break;
+        case R2_NOT:
+            for (int i = 0; i < count; ++i)
+                first[i] ^= 0x00FFFFFFu;
+            break;
+        default:
+            std::fill(first, first + count, 0xFF000000u | Rgb);
+            break;
+        }
     }
 };
