@@ -2,6 +2,7 @@
 
 #include "framework/buttongadget.h"
 
+#include <QHBoxLayout>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -23,11 +24,13 @@ QToolBar* TControlBar::GetHandle() const {
 }
 
 TButtonGadget& TControlBar::Insert(std::unique_ptr<TButtonGadget> button) {
-    // The bar sets its own icon size on what is added; each glyph keeps its own.
-    QToolButton* widget = button->MakeButton(Frame, Font.ToQFont());
-    const QSize glyphSize = widget->iconSize();
-    Bar->addWidget(widget);
-    widget->setIconSize(glyphSize);
+    // A tool button whose parent is the bar draws its glyph at the bar's
+    // icon size; in a holder of its own it keeps the glyph's size.
+    auto* holder = new QWidget;
+    auto* layout = new QHBoxLayout(holder);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(button->MakeButton(Frame, Font.ToQFont()));
+    Bar->addWidget(holder);
     ButtonGadgets.push_back(std::move(button));
     return *ButtonGadgets.back();
 }

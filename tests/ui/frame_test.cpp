@@ -74,10 +74,14 @@ TEST_F(FrameTest, ToolBarAndStatusBarHoldTheirGadgetsInOrder) {
     QList<QSize> glyphs;
     for (QAction* action : toolBar->actions()) {
         QWidget* widget = toolBar->widgetForAction(action);
-        if (auto* button = qobject_cast<QToolButton*>(widget))
+        if (auto* button = widget->findChild<QToolButton*>()) {
             glyphs << button->iconSize();
-        else
+            // Shown at its own size, not shrunk to the bar's icon size.
+            EXPECT_GE(button->width(), button->iconSize().width());
+            EXPECT_GE(button->height(), button->iconSize().height());
+        } else {
             widths << widget->width();
+        }
     }
     EXPECT_EQ(widths, (QList<int>{6, 6, 6, 12, 6}));
     EXPECT_EQ(glyphs, (QList<QSize>{{100, 30}, {100, 30}, {50, 30}, {50, 30}, {80, 30}, {30, 30}}));
