@@ -45,7 +45,8 @@ QWidget* MakeControl(const TControlTemplate& control, QWidget* parent) {
     case TControlKind::Text: {
         auto* label = new QLabel(text, parent);
         label->setAlignment(AlignmentOf(control));
-        label->setWordWrap(true);
+        // A box of one line keeps its text on that line.
+        label->setWordWrap(control.Height > 10);
         if (control.Border)
             label->setFrameStyle(QFrame::Box | QFrame::Plain);
         return label;

@@ -9,12 +9,12 @@ using K = TControlKind;
 using A = TTextAlign;
 
 constexpr TControlTemplate AboutControls[] = {
-    {K::Icon, -1, "KESTROVA_ICON", 80, 6, 20, 20, A::Center},
-    {K::Text, 301, "Text", 10, 32, 160, 40, A::Center, true},
-    {K::Text, -1, "32-bit version for Microsoft\xC2\xAE Windows NT and Win32", 6, 78, 168, 8,
+    {K::Icon, -1, "KESTROVA_ICON", 110, 6, 20, 20, A::Center},
+    {K::Text, 301, "Text", 10, 30, 220, 36, A::Center, true},
+    {K::Text, -1, "32-bit version for Microsoft\xC2\xAE Windows NT and Win32", 6, 72, 228, 10,
      A::Center},
-    {K::BlackFrame, -1, "", 6, 90, 168, 1},
-    {K::DefPushButton, 1, "&Ok", 70, 96, 40, 14},
+    {K::BlackFrame, -1, "", 6, 86, 228, 1},
+    {K::DefPushButton, 1, "&Ok", 100, 92, 40, 14},
 };
 
 constexpr TControlTemplate ScaleControls[] = {
@@ -45,7 +45,7 @@ struct TNamedDialog {
 
 constexpr TNamedDialog Dialogs[] = {
     {"ABOUTDIAL",
-     {"About", 40, 30, 180, 116, AboutControls, static_cast<int>(std::size(AboutControls))}},
+     {"About", 40, 30, 240, 112, AboutControls, static_cast<int>(std::size(AboutControls))}},
     {"SET_SCALE_DIAL",
      {"Scale", 17, 17, 169, 134, ScaleControls, static_cast<int>(std::size(ScaleControls))}},
 };
