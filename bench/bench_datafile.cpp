@@ -3,7 +3,7 @@
 #include "datafile/datareader.h"
 #include "datafile/datasink.h"
 #include "datafile/datawriter.h"
-#include "datafile/usermessage.h"
+#include "framework/gdi/usermessage.h"
 #include "framework/gdi/recordingdc.h"
 
 #include <benchmark/benchmark.h>

@@ -7,6 +7,9 @@
 class TDC;
 struct TPen;
 
+// Curve slots the window holds: indexes 0 to MaxCurves - 1.
+inline constexpr int MaxCurves = 20;
+
 // One digitized curve: its points in the order they were added, held in one
 // block that grows by Increment points at a time and never shrinks while the
 // curve lives, the exact bounding box of those points, and a read cursor

@@ -23,7 +23,7 @@ void SeparateEqualBounds(double min, double& max) {
 TGraphScale GraphScale;
 
 TGraphScale::TGraphScale() {
-    SetScale(0, 8668, 8668, 0, 0.0, 0.0, 100.0, 100.0);
+    SetScale(0, GraphExtent, GraphExtent, 0, 0.0, 0.0, 100.0, 100.0);
 }
 
 void TGraphScale::SetScale(int left, int top, int right, int bottom, double xmin, double ymin,

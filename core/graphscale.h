@@ -1,5 +1,8 @@
 #pragma once
 
+// The graph square is the logical square from 0 to GraphExtent on both axes.
+inline constexpr int GraphExtent = 8668;
+
 // The one mapping between graph units (the user's X and Y) and the window's
 // logical graph square. SetScale is the only writer; it always recomputes
 // both factors from the ranges, so they never disagree. The conversions take

@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr int GraphExtent = 8668;
-
 int TruncToInt(double v) {
     // Products here are bounded by the image size times a logical value
     // within the client range, well inside int.

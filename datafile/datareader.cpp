@@ -5,7 +5,7 @@
 #include "datafile/datanumber.h"
 #include "datafile/datasink.h"
 #include "datafile/linereader.h"
-#include "datafile/usermessage.h"
+#include "framework/gdi/usermessage.h"
 
 #include <cmath>
 #include <fstream>

@@ -3,10 +3,9 @@
 #include <cstdint>
 #include <string>
 
-struct TUserMessage;
+#include "core/curve.h"
 
-// Curve slots a window holds: indexes 0 to MaxCurves - 1.
-inline constexpr int MaxCurves = 20;
+struct TUserMessage;
 
 // What a data-file reading does to the curve table and to the user, so that
 // the reading decides everything and the table's owner only carries it

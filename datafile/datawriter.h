@@ -1,6 +1,6 @@
 #pragma once
 
-#include "datafile/usermessage.h"
+#include "framework/gdi/usermessage.h"
 
 #include <filesystem>
 #include <iosfwd>

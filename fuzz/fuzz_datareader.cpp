@@ -8,7 +8,7 @@
 #include "core/curveflags.h"
 #include "datafile/datareader.h"
 #include "datafile/datasink.h"
-#include "datafile/usermessage.h"
+#include "framework/gdi/usermessage.h"
 #include "framework/gdi/globalmemory.h"
 #include "framework/gdi/recordingdc.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "framework/gdi/types.h"
-#include "datafile/usermessage.h"
+#include "framework/gdi/usermessage.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "datafile/datasink.h"
+#include "core/curve.h"
+#include "core/graphscale.h"
 #include "framework/gdi/gdiobjects.h"
 #include "framework/opensavedialog.h"
 #include "framework/textgadget.h"
@@ -28,7 +29,6 @@ class TVSlider;
 // parts and the tests can reach the state as the window holds it.
 class TDrawWindow : public TWindow {
 public:
-    static constexpr int GraphExtent = 8668;
     static constexpr int GridStep = 866;
 
     explicit TDrawWindow(TWindow* parent = nullptr);

@@ -4,7 +4,7 @@
 
 #include <string>
 
-// One message box as the data-file code asks for it: the exact text, the
+// One message box as the domain asks for it: the exact text, the
 // title, the buttons and the icon (MB_ values). An empty Caption means the
 // box has no title of its own, so the platform's default title shows.
 struct TUserMessage {
