@@ -19,6 +19,8 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace {
 
 using FrameTest = UiTest;
@@ -111,6 +113,12 @@ TEST_F(FrameTest, HintsFollowTheHighlightedItemPopupAndButton) {
     EXPECT_EQ(Hint(), "Change scale, view modes");
     QTest::mouseMove(view, view->actionGeometry(MenuAction(225)).center());
     EXPECT_EQ(Hint(), "Display a symbol at each data point");
+    const QList<QAction*> items = view->actions();
+    const auto separator = std::find_if(items.begin(), items.end(),
+                                        [](const QAction* a) { return a->isSeparator(); });
+    ASSERT_NE(separator, items.end());
+    QTest::mouseMove(view, view->actionGeometry(*separator).center());
+    EXPECT_EQ(Hint(), "") << "a separator shows no hint";
     view->hide();
     EXPECT_EQ(Hint(), "");
 
