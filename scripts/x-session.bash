@@ -1,0 +1,154 @@
+# Shared by the checks that run Kestrova in a real X session
+# (scripts/window-check, scripts/e2e-check); sourced, not run. It starts
+# Xvfb (1280x1024x24) with the openbox window manager and the program in a
+# fresh settings folder, ends everything it started when the script exits,
+# and offers waiting, window geometry and screenshots.
+#
+# The sourcing script sets check_name (the prefix of every line it prints)
+# before sourcing. Exit status of a check: 0 passed, 1 failed, 77 skipped
+# because Xvfb is not installed.
+
+readonly SCREEN_W=1280 SCREEN_H=1024
+readonly SKIP=77
+
+x_session_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+
+say() { echo "$check_name: $*"; }
+
+work=
+pids=()
+
+fail() {
+    say "FAILED: $*" >&2
+    [ -z "$work" ] || say "screenshots and logs are in $work" >&2
+    exit 1
+}
+
+# Ends what this script started, newest first, each by its own process id.
+cleanup() {
+    local i
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
+        kill "${pids[i]}" 2>/dev/null || true
+    done
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
+        wait "${pids[i]}" 2>/dev/null || true
+    done
+}
+trap cleanup EXIT
+
+# Runs a command until it succeeds, at most $1 seconds.
+wait_for() {
+    local seconds=$1
+    shift
+    local deadline=$((SECONDS + seconds))
+    until "$@"; do
+        ((SECONDS < deadline)) || return 1
+        sleep 0.2
+    done
+}
+
+running() {
+    [ -e "/proc/$1" ] && [ "$(awk '{print $3}' "/proc/$1/stat" 2>/dev/null)" != Z ]
+}
+
+# Skips the check without Xvfb; fails when another tool is missing. Takes
+# "command:Debian-package" pairs beyond the X tools every check needs.
+require_tools() {
+    local tool
+    if ! command -v Xvfb >/dev/null; then
+        say "SKIPPED: Xvfb is not installed (Debian package xvfb)"
+        exit $SKIP
+    fi
+    for tool in openbox:openbox xdotool:xdotool xprop:x11-utils xwininfo:x11-utils \
+        import:imagemagick convert:imagemagick "$@"; do
+        command -v "${tool%%:*}" >/dev/null ||
+            fail "${tool%%:*} is missing (Debian package ${tool##*:}; scripts/install-deps installs it)"
+    done
+}
+
+# Makes the work folder ($work) and starts Xvfb and openbox in it; exports
+# DISPLAY and a configuration folder of the session's own.
+start_session() {
+    work=$(mktemp -d "${TMPDIR:-/tmp}/kestrova-$1.XXXXXX")
+
+    Xvfb -displayfd 3 -screen 0 "${SCREEN_W}x${SCREEN_H}x24" -nolisten tcp \
+        3>"$work/display" >"$work/xvfb.log" 2>&1 &
+    pids+=($!)
+    wait_for 15 test -s "$work/display" || fail "Xvfb did not start (see xvfb.log)"
+    DISPLAY=":$(cat "$work/display")"
+    export DISPLAY
+
+    # Everything the session writes stays in the work folder: openbox reads
+    # its defaults, and Kestrova finds no settings of the person running this.
+    export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
+    mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
+    chmod 700 "$XDG_RUNTIME_DIR"
+
+    openbox --sm-disable >"$work/openbox.log" 2>&1 &
+    pids+=($!)
+    wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+    wait_for 15 wm_ready || fail "openbox did not start (see openbox.log)"
+}
+
+# Starts the program ($1) as on a first start and waits for its main window:
+# sets program_pid and window.
+start_program() {
+    local program=$1
+    [ -x "$program" ] || fail "no program at $program: build it first (cmake --build --preset dev)"
+    program=$(cd "$(dirname "$program")" && pwd)/$(basename "$program")
+    # A fresh settings file, except that the start-up question about the 3-D
+    # controls library is already answered: it would stand in front of the
+    # main window.
+    printf '[Startup]\nShowCtl3DError=0\n' >"$XDG_CONFIG_HOME/kestrova.ini"
+
+    # Under AddressSanitizer, leaks of system libraries are not ours to report.
+    LSAN_OPTIONS="suppressions=$x_session_dir/lsan-system.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}" \
+        QT_QPA_PLATFORM=xcb "$program" >"$work/program.log" 2>&1 &
+    program_pid=$!
+    pids+=("$program_pid")
+
+    window=
+    wait_for 20 find_main_window || fail "no visible window titled Kestrova within 20 s"
+    say "program window $window on display $DISPLAY"
+}
+
+find_main_window() {
+    running "$program_pid" || fail "the program ended at start (see program.log)"
+    window=$(xdotool search --onlyvisible --pid "$program_pid" --name '^Kestrova$' 2>/dev/null |
+        head -n 1)
+    [ -n "$window" ]
+}
+
+maximized() {
+    local state
+    state=$(xprop -id "$window" _NET_WM_STATE 2>/dev/null) || return 1
+    [[ $state == *_NET_WM_STATE_MAXIMIZED_VERT* && $state == *_NET_WM_STATE_MAXIMIZED_HORZ* ]]
+}
+
+# The client area of the main window, in screen pixels: win_x, win_y, win_w, win_h.
+geometry() {
+    local info
+    info=$(xwininfo -id "$window")
+    win_x=$(awk '/Absolute upper-left X:/ {print $4}' <<<"$info")
+    win_y=$(awk '/Absolute upper-left Y:/ {print $4}' <<<"$info")
+    win_w=$(awk '/Width:/ {print $2}' <<<"$info")
+    win_h=$(awk '/Height:/ {print $2}' <<<"$info")
+}
+
+# Numbers of an X property, in order: "name(TYPE) = 1, 2, 3" gives "1 2 3".
+numbers() { xprop "$@" | sed 's/^[^=]*= *//; s/,/ /g'; }
+
+# Takes a screenshot of the whole screen into $work/$1.png.
+shoot() { import -window root "$work/$1.png" || fail "import could not take a screenshot"; }
+
+# Ends the program the way a user does (Alt+F4 on its window) and checks
+# that it ends with status 0 within 15 seconds.
+close_program() {
+    xdotool windowactivate --sync "$window" key --clearmodifiers alt+F4 ||
+        fail "could not send Alt+F4 to the window"
+    ended() { ! running "$program_pid"; }
+    wait_for 15 ended || fail "the program was still running 15 s after Alt+F4 closed its window"
+    local status=0
+    wait "$program_pid" || status=$?
+    ((status == 0)) || fail "the program ended with exit status $status after Alt+F4 (see program.log)"
+}
