@@ -5,6 +5,7 @@
 #include "core/curve.h"
 #include "core/curveflags.h"
 #include "core/graphscale.h"
+#include "core/scaleranges.h"
 #include "framework/buttongadget.h"
 #include "framework/choosecolordialog.h"
 #include "framework/clientdc.h"
@@ -15,7 +16,7 @@
 #include "framework/vslider.h"
 #include "framework/waitcursor.h"
 #include "image/dib.h"
-#include "image/imageload.h"
+#include "window/setscaledial.h"
 
 #include <algorithm>
 #include <iterator>
@@ -251,20 +252,18 @@ void TDrawWindow::CmFileNew() {
     Invalidate(true);
 }
 
-void TDrawWindow::CmOpenData() {
-    NotAvailableYet("File|Open Data");
-}
-
-void TDrawWindow::CmSaveDataAs() {
-    NotAvailableYet("File|Save Data As");
-}
-
-void TDrawWindow::CmOpenImage() {
-    NotAvailableYet("File|Open Image");
-}
-
+// The curves show in the new scale at once; after Cancel the picture is
+// painted again all the same.
 void TDrawWindow::CmScale() {
-    NotAvailableYet("View|Scale");
+    TSetScaleDial(this).Execute();
+    Invalidate(true);
+}
+
+bool TDrawWindow::DataBounds(TDataBounds& bounds) const {
+    std::array<const TCurve*, MaxCurves> curves;
+    for (int i = 0; i < MaxCurves; ++i)
+        curves[i] = Curves[i].get();
+    return ::DataBounds(curves.data(), CurrentCurve, bounds);
 }
 
 void TDrawWindow::CmBkColor() {
@@ -361,8 +360,7 @@ void TDrawWindow::CmDeleteLastPoint() {
 }
 
 void TDrawWindow::CmRecall() {
-    RecallImage(Dib.get(), BackupBits, ImageSrcRect, ImageMoved);
-    Invalidate(true);
+    RecallImagePosition();
 }
 
 void TDrawWindow::CmHelpContents() {

@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 class TAboutDial;
 class TClientDC;
@@ -18,6 +19,7 @@ class TCommandEnabler;
 class TCurve;
 class TDib;
 class TVSlider;
+struct TDataBounds;
 
 // The drawing window: the client of the main frame and the owner of all data
 // in use for the life of the program: the curves and their pens, the
@@ -39,7 +41,13 @@ public:
 
     // Puts a device context of this window into the logical coordinates.
     void PrepareDC(TDC& dc) const;
+    // The logical point of a client pixel, clamped to the client area; none
+    // while the client area has no width or height.
+    std::optional<TPoint> ClientToLogical(const TPoint& client) const;
     void ToggleDrawMode();
+    // The box around all points of the curves; true when they hold two or
+    // more points, enough to fit the scale to.
+    bool DataBounds(TDataBounds& bounds) const;
 
     void CmFileNew();
     void CmOpenData();
@@ -52,6 +60,8 @@ public:
     void CmImage();
     void CmDeleteLastPoint();
     void CmRecall();
+    // Puts the image's pixels back as loaded and the whole picture in view.
+    void RecallImagePosition();
     void CmHelpContents();
     void CmAbout();
     void CeSaveDataAs(TCommandEnabler& ce);
@@ -63,6 +73,11 @@ public:
     void EvCommandEnable(TCommandEnabler& ce) override;
     void EvSize(const TSize& size) override;
     void EvLButtonDblClk(const TPoint& point) override;
+    void EvLButtonDown(const TPoint& point) override;
+    void EvLButtonUp(const TPoint& point) override;
+    void EvMouseMove(const TPoint& point) override;
+    void EvRButtonDown(const TPoint& point) override;
+    void EvRButtonUp(const TPoint& point) override;
 
     TTextGadget XGadget;
     TTextGadget YGadget;
@@ -106,6 +121,9 @@ public:
     const char* CursorAlign = "ALIGNCURSOR";
 
 private:
+    void BeginDrag(const TPoint& point, const char* cursor);
+    void EndDrag();
+    void PlacePoint(const TPoint& logical);
     void ShowCounts(const char* prefix = "");
     void NotAvailableYet(const char* command);
     void WriteBkColor() const;

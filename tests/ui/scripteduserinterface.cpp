@@ -7,6 +7,8 @@
 int TScriptedUserInterface::MessageBox(TWindow*, const std::string& text,
                                        const std::string& caption, unsigned flags) {
     Boxes.push_back({text, caption, flags});
+    if (DuringBox)
+        DuringBox();
     if (BoxAnswers.empty()) {
         ADD_FAILURE() << "unexpected message box \"" << caption << "\": " << text;
         return IDCANCEL;
@@ -16,10 +18,18 @@ int TScriptedUserInterface::MessageBox(TWindow*, const std::string& text,
     return answer;
 }
 
-bool TScriptedUserInterface::GetFileName(TWindow*, const TOpenSaveDialog::TData&, bool,
-                                         std::string&) {
-    ADD_FAILURE() << "unexpected file dialog";
-    return false;
+bool TScriptedUserInterface::GetFileName(TWindow*, const TOpenSaveDialog::TData& data, bool save,
+                                         std::string& chosen) {
+    FileDialogs.push_back({data, save});
+    if (FileAnswers.empty()) {
+        ADD_FAILURE() << "unexpected file dialog";
+        return false;
+    }
+    const std::optional<std::string> answer = FileAnswers.front();
+    FileAnswers.pop_front();
+    if (answer)
+        chosen = *answer;
+    return answer.has_value();
 }
 
 bool TScriptedUserInterface::ChooseColor(TWindow*, TChooseColorDialog::TData& data) {

@@ -3,6 +3,7 @@
 #include "framework/userinterface.h"
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -30,4 +31,16 @@ public:
     std::deque<std::optional<TColor>> ColorAnswers;
     // The custom colours the last colour dialog was offered.
     std::vector<TColor> OfferedCustomColors;
+
+    // File dialogs: the settings each was shown with, and the answers (a
+    // path, or nullopt to cancel).
+    struct TFileDialog {
+        TOpenSaveDialog::TData Data;
+        bool Save;
+    };
+    std::vector<TFileDialog> FileDialogs;
+    std::deque<std::optional<std::string>> FileAnswers;
+    // Runs while a message box is up, before it is answered, as the event
+    // loop of a real box would (a repaint, a resize).
+    std::function<void()> DuringBox;
 };

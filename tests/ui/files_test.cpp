@@ -1,0 +1,462 @@
+#include "uitest.h"
+
+#include "core/curve.h"
+#include "framework/gdi/messagebox.h"
+#include "framework/gdi/usermessage.h"
+#include "framework/vslider.h"
+#include "image/bmpwriter.h"
+#include "image/dib.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QImage>
+#include <QMainWindow>
+#include <QToolButton>
+#include <QWidget>
+
+#include <algorithm>
+#include <cstdint>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr char DataFilter[] =
+    "Data Files (*.DAT)|*.dat|CSV Data Files(*.CSV)|*.csv|All files (*.*)|*.*|";
+constexpr char ImageFilter[] =
+    "Bitmap (*.BMP)|*.bmp|Device-Independent Bitmap (*.DIB)|*.dib|All files (*.*)|*.*|";
+
+constexpr QRgb Yellow = qRgb(255, 255, 0);
+constexpr QRgb Background = qRgb(192, 192, 192);
+// Palette entry 1 of the test bitmaps (grey 17) XORed onto the background.
+constexpr QRgb ImageGrey = qRgb(192 ^ 17, 192 ^ 17, 192 ^ 17);
+
+TUserMessage Exclamation(const std::string& text, const std::string& caption) {
+    return {text, caption, MB_OK, MB_ICONEXCLAMATION};
+}
+
+const TUserMessage Unreadable = Exclamation(
+    "Unable to load image from the specified file. Cannot open file, or wrong file type.",
+    "File Error");
+const TUserMessage WowNotice =
+    Exclamation("Such a huge file! Well, let's see if I can handle it...", "Wow!");
+const TUserMessage ColourNote{"Although the program can handle 16- and 256-color bitmaps, use "
+                              "of monochrome images is recommended for best results.",
+                              "Note", MB_OK, MB_ICONINFORMATION};
+
+// A 2 x 2 monochrome bitmap: top row palette entry 1, bottom row entry 0
+// (black), so the image shows grey over the top half of its square.
+TBmp TwoGreyTopPixels() {
+    TBmp bmp;
+    bmp.Bits = std::vector<std::uint8_t>{0, 0, 0, 0, 0xC0, 0, 0, 0};
+    return bmp;
+}
+
+TBmp Huge8Bit() {
+    TBmp bmp;
+    bmp.Width = 1024;
+    bmp.Height = 1024;
+    bmp.BitCount = 8;
+    return bmp;
+}
+
+class FilesTest : public UiTest {
+protected:
+    void TearDown() override {
+        EXPECT_TRUE(Ui->FileAnswers.empty()) << "scripted file answers left over";
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "a wait cursor stayed";
+        UiTest::TearDown();
+    }
+
+    fs::path WriteText(const std::string& name, const std::string& text) const {
+        fs::create_directories(ConfigDir);
+        const fs::path path = ConfigDir / name;
+        std::ofstream(path, std::ios::binary) << text;
+        return path;
+    }
+
+    static std::string ReadText(const fs::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+
+    void OpenData(const fs::path& path) {
+        Ui->FileAnswers.push_back(path.string());
+        Command(203);
+    }
+
+    void SaveData(const fs::path& path) {
+        Ui->FileAnswers.push_back(path.string());
+        Command(209);
+    }
+
+    void OpenImage(const std::string& path, std::size_t boxes = 0) {
+        Ui->FileAnswers.push_back(path);
+        Ui->BoxAnswers.insert(Ui->BoxAnswers.end(), boxes, IDOK);
+        Command(205);
+    }
+
+    std::vector<TUserMessage> BoxesShown() const {
+        std::vector<TUserMessage> shown;
+        for (const auto& box : Ui->Boxes)
+            shown.push_back({box.Text, box.Caption, box.Flags & 0x0Fu, box.Flags & 0xF0u});
+        return shown;
+    }
+
+    std::vector<TCurvePoint> Points(int slot) const {
+        std::vector<TCurvePoint> points;
+        TCurve& curve = *Window->Curves[slot];
+        curve.Rewind();
+        for (TCurvePoint p; curve.NextPoint(p);)
+            points.push_back(p);
+        return points;
+    }
+
+    // Whether `colour` is within a few pixels of the graph point (x, y)
+    // on the default scale (0 to 100 on both axes).
+    bool ColourNear(const QImage& image, double x, double y, QRgb colour) const {
+        const TPoint at = Device(static_cast<int>(x * 86.68), static_cast<int>(y * 86.68));
+        for (int dy = -4; dy <= 4; ++dy)
+            for (int dx = -4; dx <= 4; ++dx)
+                if (image.valid(at.X + dx, at.Y + dy) &&
+                    image.pixel(at.X + dx, at.Y + dy) == colour)
+                    return true;
+        return false;
+    }
+
+    QRgb Pixel(const QImage& image, int lx, int ly) const {
+        const TPoint at = Device(lx, ly);
+        return image.pixel(at.X, at.Y);
+    }
+
+    // The image is gone: nothing painted, View|Image off and grayed, slider
+    // hidden at the next paint.
+    void ExpectNoImage() {
+        EXPECT_EQ(Window->Dib, nullptr);
+        EXPECT_EQ(Window->ShowImage, 0);
+        EXPECT_FALSE(MenuAction(231)->isChecked());
+        EXPECT_FALSE(MenuItemEnabled("&View", 231));
+        const QImage image = Grab();
+        EXPECT_EQ(Pixel(image, 2100, 7000), Background);
+        EXPECT_FALSE(Window->RotationSlider->IsVisible());
+    }
+
+    TTempFiles Bitmaps;
+};
+
+TEST_F(FilesTest, SavedCurvesReadBackIntoTheSameSlotsInDatAndCsv) {
+    for (const char* name : {"curves.dat", "curves.CSV"}) {
+        SCOPED_TRACE(name);
+        if (Window->CurrentCurve > -1) {
+            Ui->BoxAnswers.push_back(IDYES);
+            Command(201);
+        }
+        // Slot 0 with two points, slot 1 empty, slot 2 with one point.
+        BeginCurve();
+        AddPoint(1.5, 2);
+        AddPoint(-0.001, 12345.678901);
+        Command(241);
+        Window->Curves[1] = std::make_unique<TCurve>(100);
+        Window->CurrentCurve = 1;
+        Command(241);
+        AddPoint(1e100, -7);
+        Command(241);
+
+        const fs::path path = ConfigDir / name;
+        fs::create_directories(ConfigDir);
+        SaveData(path);
+        EXPECT_EQ(Window->DataSaved, 1);
+        const char sep = fs::path(name).extension() == ".CSV" ? ',' : '\t';
+        auto line = [sep](const char* x, int slot, const char* y) {
+            return x + std::string(static_cast<std::size_t>(slot) + 1, sep) + y + "\r\n";
+        };
+        EXPECT_EQ(ReadText(path), line("1.5000000000e+00", 0, "2.0000000000e+00") +
+                                      line("-1.0000000000e-03", 0, "1.2345678901e+04") +
+                                      line("1.0000000000e+100", 2, "-7.0000000000e+00"));
+
+        Ui->BoxAnswers.push_back(IDYES);
+        Command(201);
+        OpenData(path);
+        ASSERT_EQ(Window->CurrentCurve, 2);
+        EXPECT_EQ(Points(0), (std::vector<TCurvePoint>{{1.5, 2}, {-0.001, 12345.678901}}));
+        EXPECT_EQ(Window->Curves[1]->GetCount(), 0u);
+        EXPECT_EQ(Points(2), (std::vector<TCurvePoint>{{1e100, -7}}));
+        for (int slot = 0; slot <= 2; ++slot)
+            EXPECT_EQ(Window->Curves[slot]->Pen, &Window->CurvePens[slot]);
+        EXPECT_EQ(Window->PointCount, 3u);
+        EXPECT_EQ(Window->MessageGadget.GetText(), "Curves: 3  Points: 3");
+        EXPECT_EQ(Window->DataSaved, 0);
+    }
+}
+
+TEST_F(FilesTest, EachFileDialogHasItsSettingsAndOffersItsOwnLastName) {
+    const fs::path data = WriteText("in.dat", "1 2\n");
+    OpenData(data);
+    SaveData(ConfigDir / "out"); // the default extension is added
+    EXPECT_EQ(ReadText(ConfigDir / "out.DAT"), "1.0000000000e+00\t2.0000000000e+00\r\n");
+    const std::string picture = Bitmaps.Write(TwoGreyTopPixels());
+    OpenImage(picture);
+    Ui->BoxAnswers.push_back(IDYES);
+    Command(201);
+    OpenData(data);
+    SaveData(ConfigDir / "out.DAT");
+    OpenImage(picture);
+
+    const auto& shown = Ui->FileDialogs;
+    ASSERT_EQ(shown.size(), 6u);
+    const unsigned mustExist = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
+    const unsigned overwrite = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY;
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        const bool image = i % 3 == 2, save = i % 3 == 1;
+        EXPECT_EQ(shown[i].Save, save) << i;
+        EXPECT_EQ(shown[i].Data.Flags, save ? overwrite : mustExist) << i;
+        EXPECT_EQ(shown[i].Data.Filter, image ? ImageFilter : DataFilter) << i;
+        EXPECT_EQ(shown[i].Data.DefaultExt, image ? "BMP" : "DAT") << i;
+    }
+    for (int i : {0, 1, 2})
+        EXPECT_EQ(shown[i].Data.FileName, "") << i;
+    EXPECT_EQ(shown[3].Data.FileName, data.string());
+    EXPECT_EQ(shown[4].Data.FileName, (ConfigDir / "out.DAT").string());
+    EXPECT_EQ(shown[5].Data.FileName, picture);
+}
+
+TEST_F(FilesTest, OpenEndsDrawingAndAddsCurvesAfterThoseHeld) {
+    const fs::path path = WriteText("two.csv", "x,first,second\n1,2,3\n\n4;5;6\n");
+    BeginCurve();
+    AddPoint(10, 10);
+    OpenData(path); // while drawing, the curve keeps its point
+    EXPECT_EQ(Window->DrawMode, 0);
+    EXPECT_FALSE(MenuAction(241)->isChecked());
+    ASSERT_EQ(Window->CurrentCurve, 2);
+    EXPECT_EQ(Points(0), (std::vector<TCurvePoint>{{10, 10}}));
+    EXPECT_EQ(Points(1), (std::vector<TCurvePoint>{{1, 2}, {4, 5}}));
+    EXPECT_EQ(Points(2), (std::vector<TCurvePoint>{{1, 3}, {4, 6}}));
+    EXPECT_EQ(Window->Curves[2]->Pen, &Window->CurvePens[2]);
+    EXPECT_EQ(Window->PointCount, 5u);
+    EXPECT_EQ(Window->MessageGadget.GetText(), "Curves: 3  Points: 5");
+
+    Command(241); // a new curve without a point is dropped by the opening
+    ASSERT_EQ(Window->CurrentCurve, 3);
+    OpenData(path);
+    ASSERT_EQ(Window->CurrentCurve, 4);
+    EXPECT_EQ(Points(3), Points(1));
+    EXPECT_EQ(Points(4), Points(2));
+    EXPECT_EQ(Window->PointCount, 9u);
+    EXPECT_EQ(Ui->Boxes.size(), 1u) << "only the first-curve hint";
+}
+
+TEST_F(FilesTest, TwentyCurvesAreRefusedBeforeTheDialog) {
+    std::string line = "1";
+    for (int column = 0; column < MaxCurves; ++column)
+        line += " " + std::to_string(column);
+    OpenData(WriteText("twenty.dat", line + "\n"));
+    ASSERT_EQ(Window->CurrentCurve, 19);
+    EXPECT_TRUE(Ui->Boxes.empty());
+
+    Ui->BoxAnswers.push_back(IDOK);
+    Command(203);
+    EXPECT_EQ(Ui->FileDialogs.size(), 1u);
+    EXPECT_EQ(BoxesShown(),
+              (std::vector<TUserMessage>{Exclamation(
+                  "Sorry, cannot show more than 20 curves. Use File|New to delete the old ones.",
+                  "Error")}));
+    EXPECT_EQ(Window->CurrentCurve, 19);
+    EXPECT_EQ(Window->PointCount, 20u);
+}
+
+TEST_F(FilesTest, CancelledDialogsAndAMissingFileChangeNothing) {
+    Window->CmSaveDataAs(); // no curves: not even a dialog
+    EXPECT_TRUE(Ui->FileDialogs.empty());
+
+    BeginCurve();
+    AddPoint(1, 1);
+    Command(241);
+    const std::string picture = Bitmaps.Write(TwoGreyTopPixels());
+    OpenImage(picture);
+    const TDib* image = Window->Dib.get();
+    const std::string status = Window->MessageGadget.GetText();
+
+    for (int id : {203, 209, 205}) {
+        Ui->FileAnswers.push_back(std::nullopt);
+        Command(id);
+    }
+    EXPECT_EQ(Ui->FileDialogs.size(), 4u);
+    EXPECT_EQ(Window->CurrentCurve, 0);
+    EXPECT_EQ(Window->PointCount, 1u);
+    EXPECT_EQ(Window->DataSaved, 0);
+    EXPECT_EQ(Window->Dib.get(), image);
+    EXPECT_EQ(Window->ShowImage, 1);
+    EXPECT_EQ(Window->MessageGadget.GetText(), status);
+
+    Ui->BoxAnswers.push_back(IDOK);
+    OpenData(ConfigDir / "no such file.dat");
+    EXPECT_EQ(BoxesShown().back(), Exclamation("Unable to open file", "File Error"));
+    EXPECT_EQ(Window->CurrentCurve, 0);
+    EXPECT_EQ(Window->MessageGadget.GetText(), status);
+}
+
+// The reading draws every point into the window as it comes; a repaint
+// while one of its questions is up does not stop that.
+TEST_F(FilesTest, PointsAreDrawnAtOnceWhileReading) {
+    const fs::path path = WriteText("range.dat", "50 50\n1e999 20\n80 80\n");
+    Grab();
+    QImage atQuestion;
+    bool waitCursorAtQuestion = true;
+    Ui->DuringBox = [&] {
+        atQuestion = Window->Canvas().copy();
+        waitCursorAtQuestion = QGuiApplication::overrideCursor() != nullptr;
+        Window->Invalidate(true);
+        Window->GetHandle()->repaint();
+    };
+    Ui->BoxAnswers.push_back(IDOK);
+    OpenData(path);
+    Ui->DuringBox = nullptr;
+
+    ASSERT_EQ(Ui->Boxes.size(), 1u);
+    EXPECT_EQ(BoxesShown()[0],
+              (TUserMessage{"Number out of range encountered at line 2. Continue reading the file?",
+                            "", MB_OKCANCEL, 0}));
+    EXPECT_FALSE(waitCursorAtQuestion);
+    EXPECT_TRUE(ColourNear(atQuestion, 50, 50, Yellow));
+    EXPECT_FALSE(ColourNear(atQuestion, 80, 80, Yellow));
+    const QImage now = Window->Canvas(); // no paint since the reading
+    EXPECT_TRUE(ColourNear(now, 50, 50, Yellow));
+    EXPECT_TRUE(ColourNear(now, 80, 80, Yellow));
+    EXPECT_TRUE(ColourNear(now, 65, 65, Yellow)) << "the segment between them";
+    EXPECT_TRUE(now == Grab()) << "what a repaint shows";
+    EXPECT_EQ(Window->Curves[0]->Dc, nullptr) << "the reading's context is gone";
+}
+
+TEST_F(FilesTest, OnlyACleanSaveLetsTheWindowCloseWithoutAsking) {
+    QMainWindow* main = Frame->GetHandle();
+    BeginCurve();
+    AddPoint(1, 1);
+    Command(241);
+    fs::create_directories(ConfigDir);
+    SaveData(ConfigDir / "saved.dat");
+    EXPECT_EQ(Window->DataSaved, 1);
+    EXPECT_TRUE(main->close());
+    EXPECT_EQ(Ui->Boxes.size(), 1u) << "only the first-curve hint";
+
+    main->show();
+    AddPoint(2, 2);
+    Ui->BoxAnswers.push_back(IDOK);
+    SaveData(ConfigDir / "no folder" / "saved.dat");
+    EXPECT_EQ(BoxesShown().back(), Exclamation("Unable to open file for writing", "File Error"));
+    EXPECT_EQ(Window->DataSaved, 0);
+    SaveData(ConfigDir / "saved.dat");
+    EXPECT_EQ(Window->DataSaved, 1);
+
+    OpenData(ConfigDir / "saved.dat");
+    EXPECT_EQ(Window->DataSaved, 0);
+    Ui->BoxAnswers.push_back(IDNO);
+    EXPECT_FALSE(main->close());
+    EXPECT_EQ(Ui->Boxes.back().Text, "Close Kestrova?");
+}
+
+TEST_F(FilesTest, RefusedBitmapsShowTheirMessagesInOrderAndLeaveNoImage) {
+    struct TCase {
+        const char* Name;
+        TBmp Bmp;
+        std::vector<TUserMessage> Messages;
+    };
+    std::vector<TCase> cases;
+    cases.push_back({"one pixel wide", TBmp{}, {Unreadable}});
+    cases.back().Bmp.Width = 1;
+    cases.push_back({"old-style header", TBmp{}, {}});
+    cases.back().Bmp.HeaderBytes = 12;
+    cases.back().Messages = {Exclamation(
+        "This file has an old-style PM DIB header. Sorry, cannot handle this file type.",
+        "File Error")};
+    TBmp runLength;
+    runLength.BitCount = 8;
+    runLength.Compression = 1;
+    runLength.SizeImage = 5;
+    runLength.Bits = std::vector<std::uint8_t>(5, 0);
+    cases.push_back(
+        {"compressed, size wrong", runLength, {Exclamation("Image Size error!", "Error")}});
+    const TUserMessage compressed =
+        Exclamation("Sorry, this version cannot handle compressed bitmaps.", "Error");
+    runLength.SizeImage = 8;
+    runLength.Bits = std::vector<std::uint8_t>(8, 0);
+    cases.push_back({"compressed", runLength, {compressed}});
+    TBmp hugeCompressed = Huge8Bit();
+    hugeCompressed.Compression = 1;
+    hugeCompressed.SizeImage = 1024 * 1024;
+    cases.push_back({"huge and compressed", hugeCompressed, {WowNotice, compressed}});
+    TBmp trueColour;
+    trueColour.BitCount = 24;
+    cases.push_back(
+        {"24-bit",
+         trueColour,
+         {Exclamation("Sorry, this version cannot handle bitmaps with more than 256 colors. Use of "
+                      "monochrome images is recommended for best results.",
+                      "Error")}});
+
+    for (const TCase& refused : cases) {
+        SCOPED_TRACE(refused.Name);
+        OpenImage(Bitmaps.Write(TwoGreyTopPixels()));
+        ASSERT_NE(Window->Dib, nullptr);
+        Ui->Boxes.clear();
+        OpenImage(Bitmaps.Write(refused.Bmp), refused.Messages.size());
+        EXPECT_EQ(BoxesShown(), refused.Messages);
+        ExpectNoImage();
+    }
+}
+
+TEST_F(FilesTest, ColourNoticesComeBeforeASuccessfulLoad) {
+    OpenImage(Bitmaps.Write(Huge8Bit()), 2);
+    EXPECT_EQ(BoxesShown(), (std::vector<TUserMessage>{WowNotice, ColourNote}));
+    ASSERT_NE(Window->Dib, nullptr);
+    EXPECT_EQ(Window->ImageSrcRect, (TRect{0, 0, 1024, 1024}));
+
+    TBmp sixteen;
+    sixteen.BitCount = 4;
+    Ui->Boxes.clear();
+    OpenImage(Bitmaps.Write(sixteen), 1);
+    EXPECT_EQ(BoxesShown(), (std::vector<TUserMessage>{ColourNote}));
+    ASSERT_NE(Window->Dib, nullptr);
+    EXPECT_EQ(Window->ImageSrcRect, (TRect{0, 0, 2, 2}));
+}
+
+TEST_F(FilesTest, ALoadedImageIsShownByXorWithViewImageOnAndRecallPutsItBack) {
+    OpenImage(Bitmaps.Write(TwoGreyTopPixels()));
+    EXPECT_TRUE(Ui->Boxes.empty());
+    ASSERT_NE(Window->Dib, nullptr);
+    EXPECT_EQ(Window->ShowImage, 1);
+    EXPECT_TRUE(MenuAction(231)->isChecked());
+    EXPECT_TRUE(MenuItemEnabled("&View", 231));
+    EXPECT_EQ(Window->ImageSrcRect, (TRect{0, 0, 2, 2}));
+    EXPECT_EQ(Window->ImageWidth, 2);
+    EXPECT_EQ(Window->ImageHeight, 2);
+    EXPECT_EQ(Window->ImageMoved, 0);
+    EXPECT_EQ(Window->MessageGadget.GetText(), "RIGHT button to stretch, SLIDER to rotate image");
+    EXPECT_FALSE(ToolButton(263)->isEnabled());
+    QImage image = Grab();
+    EXPECT_EQ(Pixel(image, 2100, 7000), ImageGrey);
+    EXPECT_EQ(Pixel(image, 2100, 2100), Background);
+    EXPECT_TRUE(Window->RotationSlider->IsVisible());
+
+    // As after a stretch and a rotation: part of the picture, pixels changed.
+    Window->ImageSrcRect = {0, 1, 1, 2};
+    Window->ImageMoved = 1;
+    std::fill_n(Window->Dib->GetBits(), 8, std::uint8_t{0xFF});
+    Frame->IdleAction();
+    Command(263);
+    EXPECT_EQ(Window->ImageSrcRect, (TRect{0, 0, 2, 2}));
+    EXPECT_EQ(Window->ImageMoved, 0);
+    const std::uint8_t* bits = Window->Dib->GetBits();
+    EXPECT_EQ(std::vector<std::uint8_t>(bits, bits + 8), *TwoGreyTopPixels().Bits);
+    EXPECT_FALSE(ToolButton(263)->isEnabled());
+    image = Grab();
+    EXPECT_EQ(Pixel(image, 2100, 7000), ImageGrey);
+    EXPECT_EQ(Pixel(image, 2100, 2100), Background);
+}
+
+} // namespace

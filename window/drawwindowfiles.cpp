@@ -1,0 +1,100 @@
+// The drawing window's file commands: data files in and out, the
+// background image in, and the image's recall to how it was loaded.
+
+#include "window/drawwindow.h"
+
+#include "core/curve.h"
+#include "datafile/datareader.h"
+#include "datafile/datawriter.h"
+#include "framework/clientdc.h"
+#include "framework/gdi/messagebox.h"
+#include "framework/gdi/usermessage.h"
+#include "framework/waitcursor.h"
+#include "image/dib.h"
+#include "image/imageload.h"
+#include "window/drawwindowsink.h"
+
+#include <array>
+#include <span>
+#include <string>
+#include <utility>
+
+namespace {
+
+int Show(TDrawWindow& window, const TUserMessage& message) {
+    return window.MessageBox(message.Text, message.Caption, message.Flags());
+}
+
+} // namespace
+
+void TDrawWindow::CmOpenData() {
+    if (DrawMode)
+        ToggleDrawMode();
+    if (CurrentCurve >= MaxCurves - 1) {
+        MessageBox("Sorry, cannot show more than " + std::to_string(MaxCurves) +
+                       " curves. Use File|New to delete the old ones.",
+                   "Error", MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    if (TFileOpenDialog(this, DataOpenData).Execute() != IDOK)
+        return;
+    TClientDC dc(*this);
+    TDrawWindowSink sink(*this, dc);
+    TDataReader(sink, CurrentCurve, PointCount).ReadFile(DataOpenData.FileName);
+}
+
+void TDrawWindow::CmSaveDataAs() {
+    if (CurrentCurve == -1)
+        return;
+    if (TFileSaveDialog(this, DataSaveData).Execute() != IDOK)
+        return;
+    std::array<TCurve*, MaxCurves> curves{};
+    for (int slot = 0; slot <= CurrentCurve; ++slot)
+        curves[slot] = Curves[slot].get();
+    TDataWriteResult result;
+    {
+        const TWaitCursor wait;
+        result = SaveDataFile(DataSaveData.FileName,
+                              std::span(curves.data(), static_cast<std::size_t>(CurrentCurve) + 1));
+    }
+    if (result.Message)
+        Show(*this, *result.Message);
+    if (result.Saved)
+        DataSaved = 1;
+}
+
+// From the moment a file is chosen the old image is gone, whatever the new
+// one comes to; View|Image is grayed while no image is loaded (its enabler
+// follows Dib).
+void TDrawWindow::CmOpenImage() {
+    if (TFileOpenDialog(this, ImageOpenData).Execute() != IDOK)
+        return;
+    Invalidate(true);
+    if (ShowImage)
+        CmImage();
+    Dib.reset();
+    TImageLoad load;
+    {
+        const TWaitCursor wait;
+        load = LoadImage(ImageOpenData.FileName, BackupBits);
+    }
+    for (const TUserMessage& message : load.Messages)
+        Show(*this, message);
+    if (!load.Dib)
+        return;
+    Dib = std::move(load.Dib);
+    if (!ShowImage)
+        CmImage();
+    ImageWidth = Dib->GetWidth();
+    ImageHeight = Dib->GetHeight();
+    ImageSrcRect = TRect{0, 0, ImageWidth, ImageHeight};
+    ImageMoved = 0;
+    MessageGadget.SetText("RIGHT button to stretch, SLIDER to rotate image");
+}
+
+void TDrawWindow::RecallImagePosition() {
+    if (!Dib)
+        return;
+    RecallImage(Dib.get(), BackupBits, ImageSrcRect, ImageMoved);
+    Invalidate(true);
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "datafile/datasink.h"
+#include "framework/waitcursor.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+class TDC;
+class TDrawWindow;
+
+// The drawing window's side of one data-file reading: new curves go into
+// the window's slots with their slot's pen, each point is drawn at once into
+// the reading's client context (put into the window's logical coordinates
+// here), questions and failures are the window's message boxes, and the
+// counts the reading ends with become the window's. It shows the wait
+// cursor while the reading lasts, except while a message box is up, and
+// while it lives the curves draw into its context.
+class TDrawWindowSink : public TDataSink {
+public:
+    TDrawWindowSink(TDrawWindow& window, TDC& dc);
+    ~TDrawWindowSink() override;
+    TDrawWindowSink(const TDrawWindowSink&) = delete;
+    TDrawWindowSink& operator=(const TDrawWindowSink&) = delete;
+
+    bool CreateCurve(int slot) override;
+    void AddPoint(int slot, double x, double y) override;
+    int ShowMessage(const TUserMessage& message) override;
+    void ReadingEnded(int currentCurve, std::uint32_t pointCount,
+                      const std::string& countsText) override;
+
+private:
+    // Points the held curves at the context, in the window's present shape.
+    void AttachCurves();
+
+    TDrawWindow& Window;
+    TDC& Dc;
+    std::optional<TWaitCursor> Wait;
+};
