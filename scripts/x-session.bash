@@ -20,7 +20,11 @@ pids=()
 
 fail() {
     say "FAILED: $*" >&2
-    [ -z "$work" ] || say "screenshots and logs are in $work" >&2
+    if [ -n "$work" ]; then
+        # What the screen showed when it went wrong.
+        [ ! -s "$work/display" ] || import -window root "$work/failed.png" 2>/dev/null || true
+        say "screenshots and logs are in $work" >&2
+    fi
     exit 1
 }
 
@@ -114,7 +118,7 @@ start_program() {
 
 find_main_window() {
     running "$program_pid" || fail "the program ended at start (see program.log)"
-    window=$(xdotool search --onlyvisible --pid "$program_pid" --name '^Kestrova$' 2>/dev/null |
+    window=$(xdotool search --all --onlyvisible --pid "$program_pid" --name '^Kestrova$' 2>/dev/null |
         head -n 1)
     [ -n "$window" ]
 }
@@ -151,4 +155,33 @@ close_program() {
     local status=0
     wait "$program_pid" || status=$?
     ((status == 0)) || fail "the program ended with exit status $status after Alt+F4 (see program.log)"
+}
+
+# Colours along a strip one pixel wide or one pixel high of screenshot $1 at
+# $2 (WxH+X+Y), as "offset #RRGGBB" lines counted from the strip's start.
+strip() {
+    convert "$work/$1.png" -crop "$2" +repage -depth 8 txt:- |
+        awk 'NR > 1 { split($1, at, ","); for (i = 2; i <= NF; i++) if ($i ~ /^#/) { print at[1] + at[2], $i; break } }'
+}
+
+# The longest run of colour $3 along a strip (see strip): "first last", or
+# "-1 -1" when the colour is not there.
+longest_run() {
+    strip "$1" "$2" | awk -v colour="$3" '
+        $2 == colour { if (start < 0) start = $1; if ($1 - start + 1 > best) { best = $1 - start + 1; first = start; last = $1 } next }
+        { start = -1 }
+        BEGIN { start = -1; best = 0; first = -1; last = -1 }
+        END { print first, last }'
+}
+
+# Bounding box "width height x y" of the pixels of colour $3 in the rectangle
+# $2 (WxH+X+Y) of screenshot $1, x and y within the rectangle; nothing when
+# there are none.
+colour_box() {
+    local found
+    found=$(convert "$work/$1.png" -crop "$2" +repage -alpha off -fuzz 6% \
+        -fill white +opaque "$3" -fill black -opaque "$3" -bordercolor white -border 1 \
+        -format '%[fx:round(w*h*(1-mean))] %@' info: 2>>"$work/convert.log")
+    [ "${found%% *}" != 0 ] || return 0
+    awk '{ split($2, b, /[x+]/); print b[1], b[2], b[3] - 1, b[4] - 1 }' <<<"$found"
 }
