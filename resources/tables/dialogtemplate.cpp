@@ -17,7 +17,11 @@ constexpr TControlTemplate AboutControls[] = {
     {K::DefPushButton, 1, "&Ok", 100, 92, 40, 14},
 };
 
+// The two frames come first so that they lie beneath the fields and boxes
+// they surround and never take a click meant for them; Tab visits neither.
 constexpr TControlTemplate ScaleControls[] = {
+    {K::BlackFrame, -1, "", 6, 15, 156, 42},
+    {K::BlackFrame, -1, "", 4, 61, 160, 52},
     {K::Text, -1, "Min X:", 8, 24, 24, 8},
     {K::Text, -1, "Max X:", 84, 24, 24, 8},
     {K::Edit, 201, "", 33, 22, 46, 12},
@@ -31,11 +35,9 @@ constexpr TControlTemplate ScaleControls[] = {
     {K::DefPushButton, 1, "&OK", 23, 115, 34, 14},
     {K::PushButton, 2, "&Cancel", 109, 115, 34, 14},
     {K::Text, -1, "Set X and Y  ranges:", 49, 6, 67, 8, A::Center},
-    {K::BlackFrame, -1, "", 6, 15, 156, 42},
     {K::Text, -1,
      "The checkboxes specify if you want to adjust X- and Y- ranges to fit all curves.", 8, 63,
      152, 20, A::Center},
-    {K::BlackFrame, -1, "", 4, 61, 160, 52},
 };
 
 struct TNamedDialog {
