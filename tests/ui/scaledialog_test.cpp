@@ -18,8 +18,8 @@
 #include <QTimer>
 
 #include <functional>
-#include <vector>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -166,10 +166,10 @@ TEST_F(ScaleDialogTest, InvalidRangesKeepTheDialogOpen) {
         struct {
             const char *MinX, *MaxX, *MinY, *MaxY;
         } const refused[] = {
-            {"1", "1", "0", "1"},           // empty
-            {"0", "1", "3", "2"},           // reversed
-            {"abc", "xyz", "0", "1"},       // no numbers: both 0
-            {"-1e400", "1e400", "0", "1"},  // a span no double holds
+            {"1", "1", "0", "1"},          // empty
+            {"0", "1", "3", "2"},          // reversed
+            {"abc", "xyz", "0", "1"},      // no numbers: both 0
+            {"-1e400", "1e400", "0", "1"}, // a span no double holds
         };
         for (const auto& r : refused) {
             TypeRanges(d, r.MinX, r.MaxX, r.MinY, r.MaxY);
@@ -262,7 +262,7 @@ TEST_F(ScaleCommandTest, TabGoesThroughTheFieldsRowByRowThenTheBoxesAndButtons) 
     RunCommand([](QDialog& dialog) {
         const std::vector<QWidget*> order = TabOrder(dialog);
         ASSERT_EQ(order.size(), 8u);
-        const char* const kinds[] = {"QLineEdit", "QLineEdit", "QLineEdit", "QLineEdit",
+        const char* const kinds[] = {"QLineEdit", "QLineEdit", "QLineEdit",   "QLineEdit",
                                      "QCheckBox", "QCheckBox", "QPushButton", "QPushButton"};
         for (std::size_t i = 0; i < order.size(); ++i)
             EXPECT_STREQ(order[i]->metaObject()->className(), kinds[i]) << i;
