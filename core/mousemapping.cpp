@@ -36,7 +36,7 @@ bool IsEmptyDrag(const TRect& dragRect) {
     return static_cast<std::int64_t>(dragRect.Width()) * dragRect.Height() == 0;
 }
 
-void ZoomToDrag(const TRect& dragRect) {
+bool ZoomToDrag(const TRect& dragRect) {
     double x1 = GraphScale.ToGraphX(dragRect.Left);
     double y1 = GraphScale.ToGraphY(dragRect.Top);
     double x2 = GraphScale.ToGraphX(dragRect.Right);
@@ -49,7 +49,10 @@ void ZoomToDrag(const TRect& dragRect) {
         y1 -= DragEpsilon;
         y2 += DragEpsilon;
     }
+    if (!std::isfinite(x2 - x1) || !std::isfinite(y2 - y1))
+        return false; // NaN and infinite limits fail here too
     GraphScale.SetScale(0, GraphExtent, GraphExtent, 0, x1, y1, x2, y2);
+    return true;
 }
 
 TRect StretchedImageRect(const TRect& shown, const TRect& dragRect, int imageWidth,

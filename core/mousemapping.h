@@ -28,8 +28,11 @@ TRect DragRectangle(TPoint start, TPoint end);
 bool IsEmptyDrag(const TRect& dragRect);
 
 // Sets GraphScale so that the dragged logical rectangle becomes the graph
-// square, reading its corners under the scale in force.
-void ZoomToDrag(const TRect& dragRect);
+// square, reading its corners under the scale in force. Refuses, leaving the
+// scale as it was, when a limit or the width of a range would not be a
+// finite number (a drag into the margins of a range near the largest
+// double), since such a scale could not convert positions back.
+bool ZoomToDrag(const TRect& dragRect);
 
 // The part of the image shown after a stretch drag over dragRect, from the
 // part shown before, clamped to the image.

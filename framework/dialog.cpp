@@ -55,6 +55,9 @@ QWidget* MakeControl(const TControlTemplate& control, QWidget* parent) {
         auto* frame = new QFrame(parent);
         frame->setFrameStyle(QFrame::Box | QFrame::Plain);
         frame->setStyleSheet(QStringLiteral("color: black"));
+        // A frame is only a picture: clicks go through to the controls it
+        // surrounds, whatever order the template makes them in.
+        frame->setAttribute(Qt::WA_TransparentForMouseEvents);
         return frame;
     }
     case TControlKind::Edit:

@@ -6,6 +6,7 @@
 #include "core/curveflags.h"
 #include "core/graphscale.h"
 #include "core/scaleranges.h"
+#include "datafile/countstext.h"
 #include "framework/buttongadget.h"
 #include "framework/choosecolordialog.h"
 #include "framework/clientdc.h"
@@ -227,14 +228,7 @@ void TDrawWindow::EvCommandEnable(TCommandEnabler& ce) {
 }
 
 void TDrawWindow::ShowCounts(const char* prefix) {
-    MessageGadget.SetText(std::string(prefix) + "Curves: " + std::to_string(CurrentCurve + 1) +
-                          "  Points: " + std::to_string(PointCount));
-}
-
-// The commands whose work comes with a later version still answer.
-void TDrawWindow::NotAvailableYet(const char* command) {
-    MessageBox(std::string(command) + " is not available yet in this version of Kestrova.",
-               "Note", MB_OK | MB_ICONINFORMATION);
+    MessageGadget.SetText(prefix + CountsText(CurrentCurve + 1, PointCount));
 }
 
 void TDrawWindow::CmFileNew() {

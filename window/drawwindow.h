@@ -125,6 +125,5 @@ private:
     void EndDrag();
     void PlacePoint(const TPoint& logical);
     void ShowCounts(const char* prefix = "");
-    void NotAvailableYet(const char* command);
     void WriteBkColor() const;
 };

@@ -82,7 +82,8 @@ void TDrawWindow::EvLButtonUp(const TPoint& point) {
         DragRect = DragRectangle(*start, *end);
         if (IsEmptyDrag(DragRect))
             return;
-        ZoomToDrag(DragRect);
+        if (!ZoomToDrag(DragRect))
+            return;
         Invalidate(true);
     }
     ShowCounts();

@@ -2,6 +2,8 @@
 
 #include "testcurves.h"
 
+#include <limits>
+
 namespace {
 
 using MouseMapping = CurveTest;
@@ -55,6 +57,16 @@ TEST_F(MouseMapping, ZoomSeparatesLimitsThatCollapsed) {
     GraphScale.SetScale(0, 8668, 8668, 0, 1e-300, 0, 1.0000000000000002e-300, 100);
     ZoomToDrag({100, 100, 101, 200});
     EXPECT_LT(GraphScale.GetXMin(), GraphScale.GetXMax());
+}
+
+TEST_F(MouseMapping, ZoomThatWouldLeaveTheDoublesIsRefused) {
+    const double big = std::numeric_limits<double>::max();
+    GraphScale.SetScale(0, 8668, 8668, 0, 0, 0, big, 100);
+    EXPECT_FALSE(ZoomToDrag({-666, 0, 9334, 8668})) << "the right margin lies beyond DBL_MAX";
+    EXPECT_EQ(GraphScale.GetXMax(), big);
+    EXPECT_EQ(GraphScale.GetXMin(), 0);
+    EXPECT_TRUE(ZoomToDrag({0, 0, 4334, 8668}));
+    EXPECT_DOUBLE_EQ(GraphScale.GetXMax(), big / 2);
 }
 
 TEST(ImageStretch, WholeSquareKeepsOrLosesOnePixel) {

@@ -172,20 +172,6 @@ TEST_F(CommandsTest, ImageAndRecallStayDisabledWithoutAnImage) {
     EXPECT_FALSE(ToolButton(263)->isEnabled());
 }
 
-TEST_F(CommandsTest, CommandsOfALaterVersionSaySoPlainly) {
-    for (int id : {203, 205, 221}) {
-        Ui->BoxAnswers.push_back(IDOK);
-        Command(id);
-        ASSERT_FALSE(Ui->Boxes.empty()) << id;
-        EXPECT_NE(Ui->Boxes.back().Text.find("not available yet"), std::string::npos) << id;
-    }
-    BeginCurve();
-    AddPoint(1, 1);
-    Ui->BoxAnswers.push_back(IDOK);
-    Command(209);
-    EXPECT_NE(Ui->Boxes.back().Text.find("not available yet"), std::string::npos);
-}
-
 TEST_F(CommandsTest, BackgroundColourStartsFromTheCurrentOneWithGreyCustomColours) {
     Ui->ColorAnswers.push_back(std::nullopt);
     Command(223);
