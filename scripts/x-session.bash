@@ -39,6 +39,8 @@ cleanup() {
     done
 }
 trap cleanup EXIT
+# Ended from outside (a time-out, Ctrl+C, a closed pipe): clean up all the same.
+trap 'exit 1' HUP INT PIPE TERM
 
 # Runs a command until it succeeds, at most $1 seconds.
 wait_for() {
@@ -71,16 +73,12 @@ require_tools() {
 }
 
 # Makes the work folder ($work) and starts Xvfb and openbox in it; exports
-# DISPLAY and a configuration folder of the session's own.
+# DISPLAY and a configuration folder of the session's own. A server may
+# take a display that another session's server is just giving up, and then
+# go with it: such a session is ended and another one started.
 start_session() {
+    local attempt
     work=$(mktemp -d "${TMPDIR:-/tmp}/kestrova-$1.XXXXXX")
-
-    Xvfb -displayfd 3 -screen 0 "${SCREEN_W}x${SCREEN_H}x24" -nolisten tcp \
-        3>"$work/display" >"$work/xvfb.log" 2>&1 &
-    pids+=($!)
-    wait_for 15 test -s "$work/display" || fail "Xvfb did not start (see xvfb.log)"
-    DISPLAY=":$(cat "$work/display")"
-    export DISPLAY
 
     # Everything the session writes stays in the work folder: openbox reads
     # its defaults, and Kestrova finds no settings of the person running this.
@@ -88,11 +86,54 @@ start_session() {
     mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
     chmod 700 "$XDG_RUNTIME_DIR"
 
-    openbox --sm-disable >"$work/openbox.log" 2>&1 &
-    pids+=($!)
-    wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-    wait_for 15 wm_ready || fail "openbox did not start (see openbox.log)"
+    for attempt in 1 2 3; do
+        try_session "$attempt" && return 0
+        say "no usable X session at attempt $attempt: $session_trouble"
+    done
+    fail "no X session with openbox in 3 attempts: $session_trouble (see xvfb.log, openbox.log)"
 }
+
+# One try at an X server with openbox on it; on failure it ends both again
+# and says why in session_trouble.
+try_session() {
+    local started=${#pids[@]} xvfb_pid i
+    echo "--- attempt $1" >>"$work/xvfb.log"
+    echo "--- attempt $1" >>"$work/openbox.log"
+    rm -f "$work/display"
+    Xvfb -displayfd 3 -screen 0 "${SCREEN_W}x${SCREEN_H}x24" -nolisten tcp \
+        3>"$work/display" >>"$work/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    pids+=("$xvfb_pid")
+    session_trouble=
+    if ! wait_for 15 test -s "$work/display"; then
+        session_trouble="Xvfb did not start"
+    else
+        DISPLAY=":$(cat "$work/display")"
+        export DISPLAY
+        openbox --sm-disable >>"$work/openbox.log" 2>&1 &
+        pids+=($!)
+        wait_for 15 session_settled "$xvfb_pid" "$!"
+        session_ready "$xvfb_pid" "$!" ||
+            session_trouble="openbox did not start on Xvfb's display $DISPLAY"
+    fi
+    [ -n "$session_trouble" ] || return 0
+    for ((i = ${#pids[@]} - 1; i >= started; i--)); do
+        kill "${pids[i]}" 2>/dev/null || true
+        wait "${pids[i]}" 2>/dev/null || true
+    done
+    pids=("${pids[@]:0:started}")
+    return 1
+}
+
+# Both the server ($1) and the window manager ($2) run, and the manager has
+# announced itself on the display.
+session_ready() {
+    running "$1" && running "$2" &&
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
+}
+
+# The session is ready, or one of its two processes has ended.
+session_settled() { ! running "$1" || ! running "$2" || session_ready "$1" "$2"; }
 
 # Starts the program ($1) as on a first start and waits for its main window:
 # sets program_pid and window.
