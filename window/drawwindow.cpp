@@ -227,6 +227,15 @@ void TDrawWindow::EvCommandEnable(TCommandEnabler& ce) {
         (this->*entry->Enabler)(ce);
 }
 
+bool TDrawWindow::RefuseWhenAllSlotsUsed() {
+    if (CurrentCurve < MaxCurves - 1)
+        return false;
+    MessageBox("Sorry, cannot show more than " + std::to_string(MaxCurves) +
+                   " curves. Use File|New to delete the old ones.",
+               "Error", MB_OK | MB_ICONEXCLAMATION);
+    return true;
+}
+
 void TDrawWindow::ShowCounts(const char* prefix) {
     MessageGadget.SetText(prefix + CountsText(CurrentCurve + 1, PointCount));
 }
@@ -302,11 +311,7 @@ void TDrawWindow::ToggleDrawMode() {
             Curves[CurrentCurve].reset();
             --CurrentCurve;
         }
-    } else if (CurrentCurve >= MaxCurves - 1) {
-        MessageBox("Sorry, cannot show more than " + std::to_string(MaxCurves) +
-                       " curves. Use File|New to delete the old ones.",
-                   "Error", MB_OK | MB_ICONEXCLAMATION);
-    } else {
+    } else if (!RefuseWhenAllSlotsUsed()) {
         ++CurrentCurve;
         Curves[CurrentCurve].reset(new (std::nothrow) TCurve(100));
         if (!Curves[CurrentCurve]) {

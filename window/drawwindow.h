@@ -124,6 +124,8 @@ private:
     void BeginDrag(const TPoint& point, const char* cursor);
     void EndDrag();
     void PlacePoint(const TPoint& logical);
+    // Shows the all-slots-used error and answers true when no slot is free.
+    bool RefuseWhenAllSlotsUsed();
     void ShowCounts(const char* prefix = "");
     void WriteBkColor() const;
 };

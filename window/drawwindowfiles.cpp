@@ -30,12 +30,8 @@ int Show(TDrawWindow& window, const TUserMessage& message) {
 void TDrawWindow::CmOpenData() {
     if (DrawMode)
         ToggleDrawMode();
-    if (CurrentCurve >= MaxCurves - 1) {
-        MessageBox("Sorry, cannot show more than " + std::to_string(MaxCurves) +
-                       " curves. Use File|New to delete the old ones.",
-                   "Error", MB_OK | MB_ICONEXCLAMATION);
+    if (RefuseWhenAllSlotsUsed())
         return;
-    }
     if (TFileOpenDialog(this, DataOpenData).Execute() != IDOK)
         return;
     TClientDC dc(*this);
