@@ -4,7 +4,7 @@ namespace {
 
 constexpr int AboutTextId = 301;
 
-constexpr char AboutText[] = "Kestrova version 0.1.0\n\nA graph digitizer: it turns the curves of "
+constexpr char AboutText[] = "Kestrova version 0.1.0\nA graph digitizer: it turns the curves of "
                              "scanned plots into numbers.";
 
 static_assert(sizeof(AboutText) - 1 <= 240, "the About text holds at most 240 characters");

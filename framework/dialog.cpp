@@ -14,18 +14,27 @@
 #include <QPixmap>
 #include <QPushButton>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
-// Dialog units to pixels with the dialog's font.
+// Dialog units to pixels with the dialog's font. The character width is the
+// mean advance of the 52 letters, as dialog base units are defined, kept
+// unrounded: the font's own average width (mostly lower-case letters) makes
+// the templates' texts too narrow to show whole.
 struct TDialogUnits {
     explicit TDialogUnits(const QFont& font) {
         const QFontMetrics metrics(font);
-        CharWidth = metrics.averageCharWidth();
+        CharWidth =
+            metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) /
+            52.0;
         CharHeight = metrics.height();
     }
-    int X(int units) const { return units * CharWidth / 4; }
+    int X(int units) const { return static_cast<int>(std::lround(units * CharWidth / 4)); }
     int Y(int units) const { return units * CharHeight / 8; }
-    int CharWidth, CharHeight;
+    double CharWidth;
+    int CharHeight;
 };
 
 Qt::Alignment AlignmentOf(const TControlTemplate& control) {

@@ -155,6 +155,7 @@ TEST_F(FrameTest, AboutIsModelessAndOneWindowForItsObject) {
     EXPECT_FALSE(about->isModal());
     EXPECT_EQ(about->windowTitle(), "About");
     EXPECT_NE(Window->AboutDialog->GetDlgItemText(301, 240).find("Kestrova"), std::string::npos);
+    ExpectTextsFit(*about);
     Command(283);
     EXPECT_EQ(Window->AboutDialog->GetHandle(), about);
     EXPECT_EQ(Frame->GetHandle()->findChildren<QDialog*>().size(), 1);

@@ -83,6 +83,7 @@ protected:
 TEST_F(ScaleDialogTest, FieldsShowTheScaleRightAlignedInTen) {
     const int result = Run([](TSetScaleDial& d) {
         EXPECT_EQ(d.GetHandle()->windowTitle().toStdString(), "Scale");
+        ExpectTextsFit(*d.GetHandle());
         EXPECT_EQ(Text(d, MinX), "         0");
         EXPECT_EQ(Text(d, MaxX), "       100");
         EXPECT_EQ(Text(d, MinY), "         0");

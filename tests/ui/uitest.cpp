@@ -7,10 +7,13 @@
 #include "resources/tables/stringtable.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QImage>
+#include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolButton>
@@ -123,6 +126,28 @@ void UiTest::AddPoint(double x, double y) {
     ++Window->PointCount;
     Window->DataSaved = 0;
     Frame->IdleAction();
+}
+
+void UiTest::ExpectTextsFit(const QWidget& dialog) {
+    for (const QLabel* label : dialog.findChildren<QLabel*>()) {
+        if (label->text().isEmpty())
+            continue;
+        if (label->wordWrap())
+            EXPECT_LE(label->heightForWidth(label->width()), label->height())
+                << label->text().toStdString();
+        else
+            EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
+                << label->text().toStdString();
+    }
+    // A check box needs room for its mark and its text; a push button only for
+    // its text (its size hint has a style minimum the template need not meet).
+    for (const QCheckBox* box : dialog.findChildren<QCheckBox*>())
+        EXPECT_LE(box->sizeHint().width(), box->width()) << box->text().toStdString();
+    for (const QPushButton* button : dialog.findChildren<QPushButton*>()) {
+        const QString text = QString(button->text()).remove(QLatin1Char('&'));
+        EXPECT_LT(button->fontMetrics().horizontalAdvance(text), button->width())
+            << text.toStdString();
+    }
 }
 
 QImage UiTest::Grab() const {

@@ -43,6 +43,8 @@ protected:
     void AddPoint(double x, double y);
 
     QImage Grab() const;
+    // Every text of the dialog shows whole in the box its template gives.
+    static void ExpectTextsFit(const QWidget& dialog);
     // Device pixel of a logical point, through the window's own mapping.
     TPoint Device(int lx, int ly) const;
     std::string IniText() const;
