@@ -253,8 +253,10 @@ TEST_F(FilesTest, OpenEndsDrawingAndAddsCurvesAfterThoseHeld) {
 
 TEST_F(FilesTest, TwentyCurvesAreRefusedBeforeTheDialog) {
     std::string line = "1";
-    for (int column = 0; column < MaxCurves; ++column)
-        line += " " + std::to_string(column);
+    for (int column = 0; column < MaxCurves; ++column) {
+        line += ' ';
+        line += std::to_string(column);
+    }
     OpenData(WriteText("twenty.dat", line + "\n"));
     ASSERT_EQ(Window->CurrentCurve, 19);
     EXPECT_TRUE(Ui->Boxes.empty());
