@@ -5,6 +5,8 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
+#include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -24,6 +26,20 @@ void BM_GrowCurve(benchmark::State& state) {
     ResetCurveFlags();
 }
 BENCHMARK(BM_GrowCurve)->Arg(1'000'000)->Arg(2'000'000)->Arg(5'000'000)->Arg(10'000'000)->Arg(20'000'000)->Unit(benchmark::kMillisecond);
+
+// The yardstick for growth: taking and touching as much fresh memory as the
+// points need, once. On large sizes this machine's page faults dominate both.
+void BM_FreshMemoryBaseline(benchmark::State& state) {
+    const auto bytes = static_cast<std::size_t>(state.range(0)) * sizeof(TCurvePoint);
+    for (auto _ : state) {
+        auto* block = static_cast<char*>(std::malloc(bytes));
+        std::memset(block, 1, bytes);
+        benchmark::DoNotOptimize(block);
+        std::free(block);
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_FreshMemoryBaseline)->Arg(1'000'000)->Arg(10'000'000)->Unit(benchmark::kMillisecond);
 
 // Drawing a whole curve into a context that ignores the primitives: the cost
 // of scaling, clipping and the symbol tests alone.
