@@ -1,8 +1,8 @@
 #include "tablesink.h"
 
 #include "datafile/datawriter.h"
+#include "support/commalocale.h"
 
-#include <clocale>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -122,14 +122,10 @@ TEST_F(Writing, WriteErrorStopsAfterTheCurveItHappenedIn) {
 
 // The program runs under the user's locale; data files keep the point.
 TEST_F(Writing, DecimalPointUnderCommaLocale) {
-    const std::string previous = std::setlocale(LC_ALL, nullptr);
-    if (!std::setlocale(LC_ALL, "de_DE.UTF-8") && !std::setlocale(LC_ALL, "de_DE.utf8"))
-        GTEST_SKIP() << "no German locale on this machine";
-    ASSERT_EQ(*std::localeconv()->decimal_point, ',');
+    KESTROVA_WITH_COMMA_LOCALE(comma);
     const std::string written = Written(TSlots({{{1.5, -2.25}}}), '\t');
     TTableSink sink;
     sink.Read(written + "1,5\t2,25\n");
-    std::setlocale(LC_ALL, previous.c_str());
     EXPECT_EQ(written, "1.5000000000e+00\t-2.2500000000e+00\r\n");
     EXPECT_EQ(sink.Points(0), (TPoints{{1.5, -2.25}, {1, 5}}));
     EXPECT_EQ(sink.Points(1), (TPoints{{1, 2}}));

@@ -109,15 +109,6 @@ protected:
         return shown;
     }
 
-    std::vector<TCurvePoint> Points(int slot) const {
-        std::vector<TCurvePoint> points;
-        TCurve& curve = *Window->Curves[slot];
-        curve.Rewind();
-        for (TCurvePoint p; curve.NextPoint(p);)
-            points.push_back(p);
-        return points;
-    }
-
     // Whether `colour` is within a few pixels of the graph point (x, y)
     // on the default scale (0 to 100 on both axes).
     bool ColourNear(const QImage& image, double x, double y, QRgb colour) const {

@@ -94,15 +94,6 @@ protected:
                shown.pixmap().toImage() == wanted.pixmap().toImage();
     }
 
-    std::vector<TCurvePoint> Points(int slot) const {
-        std::vector<TCurvePoint> points;
-        TCurve& curve = *Window->Curves[slot];
-        curve.Rewind();
-        for (TCurvePoint p; curve.NextPoint(p);)
-            points.push_back(p);
-        return points;
-    }
-
     // A monochrome picture loaded and shown as the Open Image command
     // leaves it.
     void ShowImage(int width, int height) {

@@ -128,6 +128,15 @@ void UiTest::AddPoint(double x, double y) {
     Frame->IdleAction();
 }
 
+std::vector<TCurvePoint> UiTest::Points(int slot) const {
+    std::vector<TCurvePoint> points;
+    TCurve& curve = *Window->Curves[slot];
+    curve.Rewind();
+    for (TCurvePoint p; curve.NextPoint(p);)
+        points.push_back(p);
+    return points;
+}
+
 void UiTest::ExpectTextsFit(const QWidget& dialog) {
     for (const QLabel* label : dialog.findChildren<QLabel*>()) {
         if (label->text().isEmpty())

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/drawapp.h"
+#include "core/curvepoint.h"
 #include "scripteduserinterface.h"
 #include "window/drawwindow.h"
 
@@ -9,6 +10,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 class QAction;
 class QImage;
@@ -41,6 +43,8 @@ protected:
     // adds points as a click would.
     void BeginCurve();
     void AddPoint(double x, double y);
+    // The points of the curve in the slot, in order.
+    std::vector<TCurvePoint> Points(int slot) const;
 
     QImage Grab() const;
     // Every text of the dialog shows whole in the box its template gives.
