@@ -1,0 +1,29 @@
+#pragma once
+
+#include "framework/gdi/types.h"
+
+#include <array>
+
+// The arithmetic of the rotation slider and its preview frame, free of any
+// window: the slider position to the pending rotation (the sine of the turn
+// times the graph extent, 8668), that rotation to a sine, and the corners of
+// the graph square turned by it. The window draws the frame and applies the
+// turn; these only say by how much.
+
+// The neutral position of the rotation slider, whose range is 0..100.
+inline constexpr int RotationSliderMiddle = 50;
+
+// Position 0 (top) gives 541, 50 gives 0, 100 (bottom) gives -541:
+// (50 - p) * 8668 / 100 in integers, then an eighth of it, both truncated
+// toward zero.
+int SliderPendingRotation(int position);
+
+// The sine a pending rotation stands for: pendingRotation / 8668, the
+// divisor taken as the extended-precision reciprocal.
+double PendingRotationSine(int pendingRotation);
+
+// The corners (0, 8668), (8668, 8668) and (8668, 0) of the graph square,
+// turned counter-clockwise about the origin by the pending rotation's
+// angle, each coordinate rounded with halves going down. The fourth
+// corner, the origin, stays.
+std::array<TPoint, 3> TurnedGraphSquareCorners(int pendingRotation);
