@@ -12,11 +12,14 @@
 #include "framework/clientdc.h"
 #include "framework/commandenabler.h"
 #include "framework/gdi/messagebox.h"
+#include "framework/gdi/usermessage.h"
 #include "framework/helpviewer.h"
 #include "framework/profile.h"
-#include "framework/vslider.h"
+#include "framework/statusbar.h"
 #include "framework/waitcursor.h"
 #include "image/dib.h"
+#include "image/pixelrotation.h"
+#include "image/rotationframe.h"
 #include "window/setscaledial.h"
 
 #include <algorithm>
@@ -134,7 +137,7 @@ TDrawWindow::TDrawWindow(TWindow* parent)
     GraphScale.SetScale(0, GraphExtent, GraphExtent, 0, 0.0, 0.0, 100.0, 100.0);
     for (int slot = 0; slot < MaxCurves; ++slot)
         CurvePens[slot] = SlotPen(slot);
-    RotationSlider = std::make_unique<TVSlider>(this, SliderId, 0, 0, 20, 100);
+    RotationSlider = std::make_unique<TVSpecialSlider>(this, SliderId, 0, 0, 20, 100);
     RotationSlider->SetRange(0, 100);
     PendingRotation = 0;
     RotationFrameHidden = 1;
@@ -172,7 +175,9 @@ void TDrawWindow::Paint(TDC& dc, bool, const TRect&) {
     const TWaitCursor wait;
     PrepareDC(dc);
     if (Dib && ShowImage) {
-        RotationSlider->SetPosition(50);
+        if (PendingRotation != 0)
+            ApplyPendingRotation();
+        RotationSlider->SetPosition(RotationSliderMiddle);
         RotationSlider->Show(true);
         dc.StretchBlt(ImageSquareLow, ImageSquareHigh, ImageSquareHigh - ImageSquareLow,
                       ImageSquareLow - ImageSquareHigh, Dib->GetBlitSource(), ImageSrcRect,
@@ -180,6 +185,9 @@ void TDrawWindow::Paint(TDC& dc, bool, const TRect&) {
     } else {
         RotationSlider->Show(false);
     }
+    // The whole canvas was erased for this paint, a preview frame with it:
+    // the next slider move has no old frame to take away.
+    RotationFrameHidden = 1;
 
     dc.MoveTo(0, 0);
     dc.LineTo(GraphExtent, 0);
@@ -206,6 +214,51 @@ void TDrawWindow::Paint(TDC& dc, bool, const TRect&) {
             curve->Dc = nullptr;
         }
     }
+}
+
+// Whatever comes of the turn, it is no longer pending; the paint goes on
+// and draws the image as it now is.
+void TDrawWindow::ApplyPendingRotation() {
+    const TPoint centre{ImageSrcRect.Left, ImageSrcRect.Top};
+    for (const TUserMessage& message :
+         RotateImage(*Dib, centre, -PendingRotationSine(PendingRotation), 1))
+        MessageBox(message.Text, message.Caption, message.Flags());
+    ImageMoved = 1;
+    PendingRotation = 0;
+    if (MainStatusBar)
+        MainStatusBar->SetHintText("");
+    MessageGadget.SetText("Rotation done.");
+}
+
+void TDrawWindow::EvChildNotify(int childId, unsigned code) {
+    if (childId == SliderId)
+        EvRotationSlider(code);
+}
+
+void TDrawWindow::EvRotationSlider(unsigned) {
+    TClientDC dc(*this);
+    dc.SelectObject(RotationPen);
+    dc.SelectObject(RotationBrush);
+    dc.SetROP2(R2_XORPEN);
+    PrepareDC(dc);
+    PendingRotation = SliderPendingRotation(RotationSlider->GetPosition());
+    const TPoint origin{0, 0};
+    if (RotationFrameHidden) {
+        if (MainStatusBar)
+            MainStatusBar->SetHintText("Move the slider's thumb to rotate the coordinate system.");
+    } else {
+        DrawRotationFrame(dc, origin, RotationFrameCorners[0], RotationFrameCorners[1],
+                          RotationFrameCorners[2]);
+    }
+    RotationFrameCorners = TurnedGraphSquareCorners(PendingRotation);
+    DrawRotationFrame(dc, origin, RotationFrameCorners[0], RotationFrameCorners[1],
+                      RotationFrameCorners[2]);
+    RotationFrameHidden = 0;
+}
+
+void TDrawWindow::DrawRotationFrame(TDC& dc, TPoint p0, TPoint p1, TPoint p2, TPoint p3) {
+    const TPoint corners[4] = {p0, p1, p2, p3};
+    dc.Polygon(corners, 4);
 }
 
 void TDrawWindow::EvSize(const TSize& size) {

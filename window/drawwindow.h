@@ -7,6 +7,7 @@
 #include "framework/textgadget.h"
 #include "framework/window.h"
 #include "image/pixelcopy.h"
+#include "window/vspecialslider.h"
 
 #include <array>
 #include <cstdint>
@@ -18,7 +19,6 @@ class TClientDC;
 class TCommandEnabler;
 class TCurve;
 class TDib;
-class TVSlider;
 struct TDataBounds;
 
 // The drawing window: the client of the main frame and the owner of all data
@@ -78,6 +78,11 @@ public:
     void EvMouseMove(const TPoint& point) override;
     void EvRButtonDown(const TPoint& point) override;
     void EvRButtonUp(const TPoint& point) override;
+    void EvChildNotify(int childId, unsigned code) override;
+    // Every move of the rotation slider's thumb: sets the pending rotation
+    // and shows it as the graph square turned about the origin, drawn by XOR
+    // over the picture in place of the frame drawn before.
+    void EvRotationSlider(unsigned code);
 
     TTextGadget XGadget;
     TTextGadget YGadget;
@@ -93,9 +98,11 @@ public:
     int DataSaved = 0;
     int ImageMoved = 0;
     std::uint32_t PointCount = 0;
-    std::unique_ptr<TVSlider> RotationSlider;
+    std::unique_ptr<TVSpecialSlider> RotationSlider;
     int PendingRotation = 0;
     int RotationFrameHidden = 1;
+    // The turned corners of the frame last drawn; its fourth is the origin.
+    std::array<TPoint, 3> RotationFrameCorners{};
     std::array<TPen, MaxCurves> CurvePens;
     TPen RotationPen;
     std::array<std::unique_ptr<TCurve>, MaxCurves> Curves;
@@ -121,6 +128,12 @@ public:
     const char* CursorAlign = "ALIGNCURSOR";
 
 private:
+    // The closed outline through the four points, with the pen, brush and
+    // mix mode selected in the device context.
+    static void DrawRotationFrame(TDC& dc, TPoint p0, TPoint p1, TPoint p2, TPoint p3);
+    // Turns the image's pixels by the pending rotation, the other way than
+    // the frame showed it, and reports what came of it.
+    void ApplyPendingRotation();
     void BeginDrag(const TPoint& point, const char* cursor);
     void EndDrag();
     void PlacePoint(const TPoint& logical);

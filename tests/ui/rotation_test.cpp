@@ -1,0 +1,239 @@
+#include "uitest.h"
+
+#include "framework/canvasdc.h"
+#include "framework/gdi/messagebox.h"
+#include "framework/vslider.h"
+#include "image/bmpwriter.h"
+#include "image/dib.h"
+#include "image/imageload.h"
+#include "image/pixelcopy.h"
+#include "image/pixelrotation.h"
+#include "image/rotationframe.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QMouseEvent>
+#include <QSlider>
+#include <QToolButton>
+#include <QWidget>
+
+#include <cstdint>
+#include <vector>
+
+namespace {
+
+constexpr char SliderHint[] = "Move the slider's thumb to rotate the coordinate system.";
+
+// The rotation slider of the real window: its thumb moved as the slider
+// tells a move, the button released over it as the hand does, and the
+// paints that follow looked at in the canvas and in the image's bits.
+class RotationTest : public UiTest {
+protected:
+    // A 64 x 64 monochrome picture, white but for a black bar of columns
+    // 16 to 23 over the upper half: enough for any turn to move pixels.
+    static TBmp Picture() {
+        TBmp bmp;
+        bmp.Width = 64;
+        bmp.Height = 64;
+        std::vector<std::uint8_t> bits(bmp.PixelBytes(), 0xFF);
+        for (std::uint64_t row = 32; row < 64; ++row)
+            bits[row * bmp.RowBytes() + 2] = 0x00;
+        bmp.Bits = bits;
+        return bmp;
+    }
+
+    // Loaded and shown as the Open Image command leaves it, then painted.
+    void ShowImage(const TBmp& bmp) {
+        TImageLoad load = LoadImage(Files.Write(bmp), Window->BackupBits);
+        ASSERT_NE(load.Dib, nullptr);
+        Window->Dib = std::move(load.Dib);
+        Window->ImageWidth = bmp.Width;
+        Window->ImageHeight = bmp.Height;
+        Window->ImageSrcRect = {0, 0, bmp.Width, bmp.Height};
+        Window->ImageMoved = 0;
+        Command(231);
+        ASSERT_EQ(Window->ShowImage, 1);
+        Repaint();
+        ASSERT_TRUE(Window->RotationSlider->IsVisible());
+    }
+
+    // The bits the image would have after RotateImage turned it as the
+    // paint does for the pending rotation.
+    std::vector<std::uint8_t> TurnedBits(const TBmp& bmp, int pendingRotation) {
+        TPixelCopy copy;
+        TImageLoad load = LoadImage(Files.Write(bmp), copy);
+        RotateImage(*load.Dib, {0, 0}, -PendingRotationSine(pendingRotation), 1);
+        return Bits(*load.Dib);
+    }
+    static std::vector<std::uint8_t> Bits(const TDib& dib) {
+        return {dib.GetBits(), dib.GetBits() + dib.GetSizeImage()};
+    }
+
+    // Only what was asked for: a paint happens when something invalidated.
+    void Repaint() { Window->GetHandle()->repaint(); }
+    void MoveThumb(int position) { Window->RotationSlider->GetHandle()->setValue(position); }
+    void ReleaseThumb() {
+        QSlider* slider = Window->RotationSlider->GetHandle();
+        const QPoint at = slider->rect().center();
+        QMouseEvent release(QEvent::MouseButtonRelease, at, slider->mapToGlobal(at),
+                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(slider, &release);
+    }
+
+    // The canvas with the frame of the pending rotation XORed onto it.
+    QImage WithFrame(const QImage& canvas, int pendingRotation) const {
+        QImage framed = canvas.copy();
+        TCanvasDC dc(framed);
+        Window->PrepareDC(dc);
+        dc.SelectObject(Window->RotationPen);
+        dc.SelectObject(Window->RotationBrush);
+        dc.SetROP2(R2_XORPEN);
+        const auto c = TurnedGraphSquareCorners(pendingRotation);
+        const TPoint outline[4] = {{0, 0}, c[0], c[1], c[2]};
+        dc.Polygon(outline, 4);
+        return framed;
+    }
+
+    // True when a pixel next to the logical point differs between the two.
+    bool ChangedNear(const QImage& a, const QImage& b, int lx, int ly) const {
+        const TPoint d = Device(lx, ly);
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx)
+                if (a.pixel(d.X + dx, d.Y + dy) != b.pixel(d.X + dx, d.Y + dy))
+                    return true;
+        return false;
+    }
+
+    TTempFiles Files;
+};
+
+TEST_F(RotationTest, MovingTheThumbDrawsTheTurnedSquareInPlaceOfTheLastOne) {
+    ShowImage(Picture());
+    const QImage painted = Window->Canvas().copy();
+    const std::vector<std::uint8_t> bits = Bits(*Window->Dib);
+
+    MoveThumb(0);
+    EXPECT_EQ(Window->PendingRotation, 541);
+    EXPECT_EQ(Window->RotationFrameHidden, 0);
+    EXPECT_EQ(Hint(), SliderHint);
+    const QImage up = Window->Canvas().copy();
+    // Every changed pixel is the old one XOR cyan; each edge of the square
+    // turned counter-clockwise is there, the origin's corner included.
+    int changed = 0;
+    for (int y = 0; y < up.height(); ++y)
+        for (int x = 0; x < up.width(); ++x)
+            if (up.pixel(x, y) != painted.pixel(x, y)) {
+                ++changed;
+                ASSERT_EQ(up.pixel(x, y), painted.pixel(x, y) ^ 0x00FFFFu) << x << "," << y;
+            }
+    EXPECT_GT(changed, 0);
+    EXPECT_TRUE(ChangedNear(up, painted, -270, 4325)) << "left edge";
+    EXPECT_TRUE(ChangedNear(up, painted, 3785, 8921)) << "top edge";
+    EXPECT_TRUE(ChangedNear(up, painted, 8380, 4866)) << "right edge";
+    EXPECT_TRUE(ChangedNear(up, painted, 4325, 270)) << "bottom edge";
+    EXPECT_TRUE(up == WithFrame(painted, 541));
+
+    // The second move takes the first frame away and draws its own.
+    MoveThumb(100);
+    EXPECT_EQ(Window->PendingRotation, -541);
+    EXPECT_TRUE(Window->Canvas() == WithFrame(painted, -541));
+    EXPECT_EQ(Bits(*Window->Dib), bits) << "moving the thumb leaves the pixels";
+}
+
+TEST_F(RotationTest, ReleasingAtTheMiddleTurnsNothingAndLeavesNoStaleFrame) {
+    ShowImage(Picture());
+    const QImage painted = Window->Canvas().copy();
+    const std::vector<std::uint8_t> bits = Bits(*Window->Dib);
+
+    MoveThumb(30);
+    MoveThumb(50);
+    ReleaseThumb();
+    Repaint();
+    EXPECT_TRUE(Window->Canvas() == painted);
+    EXPECT_EQ(Bits(*Window->Dib), bits);
+    EXPECT_NE(Window->MessageGadget.GetText(), "Rotation done.");
+    EXPECT_EQ(Window->ImageMoved, 0);
+    EXPECT_EQ(Window->PendingRotation, 0);
+
+    // The paint wiped the last frame: the next move draws only its own.
+    MoveThumb(0);
+    EXPECT_TRUE(Window->Canvas() == WithFrame(painted, 541));
+}
+
+TEST_F(RotationTest, ReleasingAwayFromTheMiddleTurnsTheImageTheOtherWay) {
+    const TBmp bmp = Picture();
+    ShowImage(bmp);
+    const std::vector<std::uint8_t> bits = Bits(*Window->Dib);
+    Frame->IdleAction();
+    ASSERT_FALSE(ToolButton(263)->isEnabled());
+
+    MoveThumb(0);
+    ReleaseThumb();
+    Repaint();
+    const std::vector<std::uint8_t> turned = TurnedBits(bmp, 541);
+    ASSERT_NE(turned, bits);
+    EXPECT_EQ(Bits(*Window->Dib), turned);
+    EXPECT_EQ(Window->ImageMoved, 1);
+    EXPECT_EQ(Window->PendingRotation, 0);
+    EXPECT_EQ(Window->RotationFrameHidden, 1);
+    EXPECT_EQ(Window->RotationSlider->GetPosition(), 50);
+    EXPECT_EQ(Window->MessageGadget.GetText(), "Rotation done.");
+    EXPECT_EQ(Hint(), "");
+    EXPECT_TRUE(Ui->Boxes.empty());
+    Frame->IdleAction();
+    EXPECT_TRUE(ToolButton(263)->isEnabled());
+
+    // Recall undoes it; the next turn starts from the pixels as loaded.
+    Command(263);
+    Repaint();
+    EXPECT_EQ(Bits(*Window->Dib), bits);
+}
+
+TEST_F(RotationTest, APendingRotationWaitsForThePictureToBeShown) {
+    const TBmp bmp = Picture();
+    ShowImage(bmp);
+    const std::vector<std::uint8_t> bits = Bits(*Window->Dib);
+
+    MoveThumb(100);
+    Command(231);
+    Repaint();
+    EXPECT_FALSE(Window->RotationSlider->IsVisible());
+    EXPECT_EQ(Window->PendingRotation, -541);
+    EXPECT_EQ(Bits(*Window->Dib), bits);
+
+    Command(231);
+    Repaint();
+    EXPECT_EQ(Bits(*Window->Dib), TurnedBits(bmp, -541));
+    EXPECT_EQ(Window->PendingRotation, 0);
+    EXPECT_EQ(Window->MessageGadget.GetText(), "Rotation done.");
+}
+
+TEST_F(RotationTest, ResolutionFieldsOfZeroAreWarnedOfAtEveryTurn) {
+    TBmp bmp = Picture();
+    bmp.XPelsPerMeter = 0;
+    bmp.YPelsPerMeter = 0;
+    ShowImage(bmp);
+    const TScriptedUserInterface::TBox warning{
+        "Invalid information on x and y resolution in bitmap header. Rotation can distort the "
+        "image.",
+        "Warning", MB_OK | MB_ICONEXCLAMATION};
+
+    for (int turn = 1; turn <= 2; ++turn) {
+        bool boxDuringPaint = false;
+        Ui->DuringBox = [&] { boxDuringPaint = Window->PendingRotation != 0; };
+        Ui->BoxAnswers.push_back(IDOK);
+        Window->MessageGadget.SetText("Ready");
+        MoveThumb(25);
+        ReleaseThumb();
+        Repaint();
+        ASSERT_EQ(Ui->Boxes.size(), static_cast<std::size_t>(turn));
+        EXPECT_EQ(Ui->Boxes.back().Text, warning.Text);
+        EXPECT_EQ(Ui->Boxes.back().Caption, warning.Caption);
+        EXPECT_EQ(Ui->Boxes.back().Flags, warning.Flags);
+        EXPECT_TRUE(boxDuringPaint) << "shown while the turn is applied";
+        EXPECT_EQ(Window->MessageGadget.GetText(), "Rotation done.");
+    }
+    Ui->DuringBox = nullptr;
+}
+
+} // namespace
