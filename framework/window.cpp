@@ -3,8 +3,11 @@
 #include "framework/canvasdc.h"
 #include "framework/cursors.h"
 #include "framework/decoratedframe.h"
+#include "framework/gdi/messagebox.h"
 #include "framework/userinterface.h"
 #include "framework/windowwidget.h"
+
+#include <QMetaObject>
 
 TWindow::TWindow(TWindow* parent)
     : Parent(parent), Widget(new TWindowWidget(*this, parent ? parent->GetHandle() : nullptr)) {}
@@ -73,7 +76,19 @@ void TWindow::SetCursor(const char* name) {
 }
 
 int TWindow::MessageBox(const std::string& text, const std::string& caption, unsigned flags) {
+    constexpr unsigned ButtonsMask = 0x0Fu;
+    if (Painting && (flags & ButtonsMask) == MB_OK) {
+        DeferredBoxes.push_back({text, caption, flags});
+        return IDOK;
+    }
     return TUserInterface::Get().MessageBox(this, text, caption, flags);
+}
+
+void TWindow::ShowDeferredBoxes() {
+    std::vector<TDeferredBox> boxes;
+    boxes.swap(DeferredBoxes);
+    for (const TDeferredBox& box : boxes)
+        TUserInterface::Get().MessageBox(this, box.Text, box.Caption, box.Flags);
 }
 
 void TWindow::CheckMenuItem(int id, bool checked) {
@@ -86,5 +101,9 @@ void TWindow::PaintCanvas() {
     QImage& canvas = Widget->Canvas();
     canvas.fill(QColor(BkgndColor.Red(), BkgndColor.Green(), BkgndColor.Blue()));
     TCanvasDC dc(canvas);
+    Painting = true;
     Paint(dc, true, GetClientRect());
+    Painting = false;
+    if (!DeferredBoxes.empty())
+        QMetaObject::invokeMethod(Widget, [this] { ShowDeferredBoxes(); }, Qt::QueuedConnection);
 }

@@ -5,6 +5,7 @@
 #include <QPointer>
 
 #include <string>
+#include <vector>
 
 class QImage;
 class QWidget;
@@ -56,6 +57,9 @@ public:
     // Makes the named cursor resource the window's cursor.
     void SetCursor(const char* name);
     // A message box owned by this window; answers IDOK, IDYES, IDNO...
+    // Asked for during a paint, a box with only an OK button is shown as
+    // soon as the paint is over (a modal box cannot run inside Qt's paint)
+    // and IDOK is answered at once.
     int MessageBox(const std::string& text, const std::string& caption, unsigned flags);
     // Checks or unchecks an item of the menu of the frame this window is in.
     void CheckMenuItem(int id, bool checked);
@@ -69,11 +73,18 @@ public:
 
 private:
     friend class TWindowWidget;
+    struct TDeferredBox {
+        std::string Text, Caption;
+        unsigned Flags;
+    };
     void PaintCanvas();
+    void ShowDeferredBoxes();
 
     TWindow* Parent;
     TDecoratedFrame* Frame = nullptr;
     QPointer<TWindowWidget> Widget;
     TColor BkgndColor{255, 255, 255};
     bool Created = false;
+    bool Painting = false;
+    std::vector<TDeferredBox> DeferredBoxes;
 };

@@ -218,19 +218,25 @@ TEST_F(RotationTest, ResolutionFieldsOfZeroAreWarnedOfAtEveryTurn) {
         "image.",
         "Warning", MB_OK | MB_ICONEXCLAMATION};
 
+    // A modal box cannot run inside a paint: the warning comes right after
+    // the paint that applied the turn.
     for (int turn = 1; turn <= 2; ++turn) {
-        bool boxDuringPaint = false;
-        Ui->DuringBox = [&] { boxDuringPaint = Window->PendingRotation != 0; };
+        bool boxAfterTurn = false;
+        Ui->DuringBox = [&] {
+            boxAfterTurn = Window->PendingRotation == 0 && Window->ImageMoved == 1;
+        };
         Ui->BoxAnswers.push_back(IDOK);
         Window->MessageGadget.SetText("Ready");
         MoveThumb(25);
         ReleaseThumb();
         Repaint();
+        EXPECT_EQ(Ui->Boxes.size(), static_cast<std::size_t>(turn - 1)) << "not inside the paint";
+        QCoreApplication::processEvents();
         ASSERT_EQ(Ui->Boxes.size(), static_cast<std::size_t>(turn));
         EXPECT_EQ(Ui->Boxes.back().Text, warning.Text);
         EXPECT_EQ(Ui->Boxes.back().Caption, warning.Caption);
         EXPECT_EQ(Ui->Boxes.back().Flags, warning.Flags);
-        EXPECT_TRUE(boxDuringPaint) << "shown while the turn is applied";
+        EXPECT_TRUE(boxAfterTurn) << "shown once the turn is applied";
         EXPECT_EQ(Window->MessageGadget.GetText(), "Rotation done.");
     }
     Ui->DuringBox = nullptr;
