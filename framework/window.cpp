@@ -4,6 +4,7 @@
 #include "framework/cursors.h"
 #include "framework/decoratedframe.h"
 #include "framework/gdi/messagebox.h"
+#include "framework/gdi/usermessage.h"
 #include "framework/userinterface.h"
 #include "framework/windowwidget.h"
 
@@ -82,6 +83,10 @@ int TWindow::MessageBox(const std::string& text, const std::string& caption, uns
         return IDOK;
     }
     return TUserInterface::Get().MessageBox(this, text, caption, flags);
+}
+
+int TWindow::MessageBox(const TUserMessage& message) {
+    return MessageBox(message.Text, message.Caption, message.Flags());
 }
 
 void TWindow::ShowDeferredBoxes() {

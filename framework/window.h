@@ -11,6 +11,7 @@ class QImage;
 class QWidget;
 class TCommandEnabler;
 class TDC;
+struct TUserMessage;
 class TDecoratedFrame;
 class TWindowWidget;
 
@@ -61,6 +62,8 @@ public:
     // soon as the paint is over (a modal box cannot run inside Qt's paint)
     // and IDOK is answered at once.
     int MessageBox(const std::string& text, const std::string& caption, unsigned flags);
+    // The same for a message the domain decided on.
+    int MessageBox(const TUserMessage& message);
     // Checks or unchecks an item of the menu of the frame this window is in.
     void CheckMenuItem(int id, bool checked);
 

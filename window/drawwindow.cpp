@@ -222,7 +222,7 @@ void TDrawWindow::ApplyPendingRotation() {
     const TPoint centre{ImageSrcRect.Left, ImageSrcRect.Top};
     for (const TUserMessage& message :
          RotateImage(*Dib, centre, -PendingRotationSine(PendingRotation), 1))
-        MessageBox(message.Text, message.Caption, message.Flags());
+        MessageBox(message);
     ImageMoved = 1;
     PendingRotation = 0;
     if (MainStatusBar)

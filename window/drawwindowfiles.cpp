@@ -19,14 +19,6 @@
 #include <string>
 #include <utility>
 
-namespace {
-
-int Show(TDrawWindow& window, const TUserMessage& message) {
-    return window.MessageBox(message.Text, message.Caption, message.Flags());
-}
-
-} // namespace
-
 void TDrawWindow::CmOpenData() {
     if (DrawMode)
         ToggleDrawMode();
@@ -54,7 +46,7 @@ void TDrawWindow::CmSaveDataAs() {
                               std::span(curves.data(), static_cast<std::size_t>(CurrentCurve) + 1));
     }
     if (result.Message)
-        Show(*this, *result.Message);
+        MessageBox(*result.Message);
     if (result.Saved)
         DataSaved = 1;
 }
@@ -75,7 +67,7 @@ void TDrawWindow::CmOpenImage() {
         load = LoadImage(ImageOpenData.FileName, BackupBits);
     }
     for (const TUserMessage& message : load.Messages)
-        Show(*this, message);
+        MessageBox(message);
     if (!load.Dib)
         return;
     Dib = std::move(load.Dib);

@@ -47,7 +47,7 @@ void TDrawWindowSink::AddPoint(int slot, double x, double y) {
 // context from the curves, so they are given it back afterwards.
 int TDrawWindowSink::ShowMessage(const TUserMessage& message) {
     Wait.reset();
-    const int answer = Window.MessageBox(message.Text, message.Caption, message.Flags());
+    const int answer = Window.MessageBox(message);
     Wait.emplace();
     AttachCurves();
     return answer;
