@@ -3,6 +3,7 @@
 #include "core/curvepoint.h"
 
 #include <cstdint>
+#include <span>
 
 class TDC;
 struct TPen;
@@ -49,6 +50,8 @@ public:
     double GetYMin() const { return YMin; }
     double GetYMax() const { return YMax; }
     bool IsAtEnd() const { return AtEnd != 0; }
+    // The points in order, for reading without moving the cursor.
+    std::span<const TCurvePoint> GetPoints() const { return {DataHandle, Count}; }
 
     TDC* Dc = nullptr;
     const TPen* Pen = nullptr;

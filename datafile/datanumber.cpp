@@ -1,6 +1,7 @@
 #include "datafile/datanumber.h"
 
 #include <charconv>
+#include <string>
 #include <cstdint>
 #include <system_error>
 
@@ -69,4 +70,22 @@ const char* ReadDataNumber(const char* first, const char* last, double& value) {
         magnitude = IsTooLarge(p, end) ? DataNumberLimit : 0.0;
     value = negative ? -magnitude : magnitude;
     return end;
+}
+
+bool ReadTypedNumber(std::string_view text, double& value) {
+    std::string number(text);
+    const std::size_t comma = number.find(',');
+    if (comma != std::string::npos) {
+        if (number.find_first_of(",.", comma + 1) != std::string::npos ||
+            number.find('.') < comma)
+            return false; // two separators: thousands grouping is not read
+        number[comma] = '.';
+    }
+    const char* const last = number.data() + number.size();
+    const char* end = ReadDataNumber(number.data(), last, value);
+    if (!end)
+        return false;
+    while (end != last && IsSpace(*end))
+        ++end;
+    return end == last;
 }

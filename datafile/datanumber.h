@@ -1,6 +1,7 @@
 #pragma once
 
 #include <limits>
+#include <string_view>
 
 // What a number that overflows a double reads as, with its sign.
 inline constexpr double DataNumberLimit = std::numeric_limits<double>::max();
@@ -15,3 +16,8 @@ inline constexpr double DataNumberLimit = std::numeric_limits<double>::max();
 // double reads as DataNumberLimit with its sign, one too small as zero.
 // Returns the position after the number, or nullptr when none starts there.
 const char* ReadDataNumber(const char* first, const char* last, double& value);
+
+// A number typed into a field: one data number and nothing else but white
+// space around it, with either a decimal point or a decimal comma (one of
+// them; "1,5" reads as 1.5). False when the text is anything else.
+bool ReadTypedNumber(std::string_view text, double& value);

@@ -126,4 +126,21 @@ TEST(DataNumber, BeyondDoubleRangeReadsAsLargestDouble) {
     EXPECT_EQ(Number("0e999999").first, 0.0);
 }
 
+TEST(DataNumber, TypedNumbersTakeAPointOrAComma) {
+    const std::vector<std::pair<std::string, double>> numbers = {
+        {"2.5", 2.5}, {" 2,5 ", 2.5}, {"-1,5e3", -1500}, {",5", 0.5},
+        {"1e400", DataNumberLimit}, {"\t7\n", 7},
+    };
+    for (const auto& [text, want] : numbers) {
+        double value = 0;
+        EXPECT_TRUE(ReadTypedNumber(text, value)) << '"' << text << '"';
+        EXPECT_EQ(value, want) << '"' << text << '"';
+    }
+    for (const char* text : {"", "  ", "1,000.5", "1.000,5", "1,2,3", "1.2.3", "12 kg", "inf", "x1",
+                             "1 2", ","}) {
+        double value = 0;
+        EXPECT_FALSE(ReadTypedNumber(text, value)) << '"' << text << '"';
+    }
+}
+
 } // namespace

@@ -1,0 +1,79 @@
+#include "core/axisvalues.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+constexpr int DefaultDigits = 6; // %g's precision
+constexpr int MaxDigits = 17;    // enough for any two doubles to differ
+constexpr double ZeroFraction = 1e-12;
+
+bool NeighboursReadAlike(const std::vector<TAxisValue>& values) {
+    for (std::size_t i = 1; i < values.size(); ++i)
+        if (values[i].Text == values[i - 1].Text && values[i].Value != values[i - 1].Value)
+            return true;
+    return false;
+}
+
+// A position whose exact value is zero comes out as a tiny remainder of the
+// arithmetic; it is shown as the 0 it stands for.
+void SnapToZero(std::vector<TAxisValue>& values) {
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const std::size_t j = i + 1 < values.size() ? i + 1 : i - 1;
+        if (j < values.size() &&
+            std::fabs(values[i].Value) < ZeroFraction * std::fabs(values[j].Value - values[i].Value))
+            values[i].Value = 0;
+    }
+}
+
+} // namespace
+
+std::string FormatAxisValue(double value, int precision) {
+    char buf[64];
+    const auto [end, ec] =
+        std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, precision);
+    return std::string(buf, ec == std::errc{} ? end : buf);
+}
+
+std::vector<TAxisValue> AxisValues(const TGraphScale& scale, TAxis axis, int step) {
+    std::vector<TAxisValue> values;
+    if (step <= 0)
+        return values;
+    for (int at = 0; at <= GraphExtent; at += step) {
+        const double v = axis == TAxis::X ? scale.ToGraphX(scale.GetLogLeft() + at)
+                                          : scale.ToGraphY(scale.GetLogBottom() + at);
+        values.push_back({at, v, {}});
+    }
+    SnapToZero(values);
+    for (int digits = DefaultDigits; digits <= MaxDigits; ++digits) {
+        for (TAxisValue& v : values)
+            v.Text = FormatAxisValue(v.Value, digits);
+        if (!NeighboursReadAlike(values))
+            break;
+    }
+    return values;
+}
+
+std::vector<std::size_t> LabelsToShow(std::span<const int> centres, std::span<const int> sizes,
+                                      int gap) {
+    const std::size_t count = std::min(centres.size(), sizes.size());
+    const auto fits = [&](std::size_t a, std::size_t b) {
+        const long long distance = std::llabs(static_cast<long long>(centres[b]) - centres[a]);
+        return 2 * distance >= static_cast<long long>(sizes[a]) + sizes[b] + 2LL * gap;
+    };
+    std::size_t stride = 1;
+    for (; stride < count; ++stride) {
+        bool all = true;
+        for (std::size_t i = stride; i < count && all; i += stride)
+            all = fits(i - stride, i);
+        if (all)
+            break;
+    }
+    std::vector<std::size_t> shown;
+    for (std::size_t i = 0; i < count; i += stride)
+        shown.push_back(i);
+    return shown;
+}
