@@ -60,6 +60,10 @@ private:
     void Lock();
     bool GrowFor(std::uint32_t count);
     void WidenBounds(double x, double y);
+    // The drawing of DrawSymbol and DrawSegment at a point already turned
+    // into logical units.
+    bool DrawSymbolAt(double lx, double ly);
+    bool DrawSegmentTo(double lx, double ly);
 
     TCurvePoint* DataHandle = nullptr;
     TCurvePoint* FirstPoint = nullptr;
