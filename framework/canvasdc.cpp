@@ -5,6 +5,7 @@
 #include "framework/linerasteriser.h"
 #include "framework/pixelop.h"
 
+#include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <QPolygon>
@@ -32,6 +33,14 @@ QPainter::CompositionMode Composition(int rop2) {
     default:
         return QPainter::CompositionMode_SourceOver;
     }
+}
+
+// The application's font, drawn without smoothing so that each text pixel
+// has the text colour exactly, as every other primitive has its colour.
+QFont TextFont() {
+    QFont font;
+    font.setStyleStrategy(QFont::NoAntialias);
+    return font;
 }
 
 QColor ToQColor(TColor c) {
@@ -311,4 +320,22 @@ void TCanvasDC::StretchBlt(int destX, int destY, int destWidth, int destHeight,
     StretchDibToCanvas(Bits, TRect{a.X, a.Y, b.X, b.Y}, source, sourceRect, rop);
     const TRect box = TRect{a.X, a.Y, b.X, b.Y}.Normalized();
     ChangedBox(box);
+}
+
+TSize TCanvasDC::GetTextExtent(std::string_view text) const {
+    const QFontMetrics metrics(TextFont(), &Canvas);
+    const QString qtext = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return {metrics.horizontalAdvance(qtext), metrics.height()};
+}
+
+void TCanvasDC::DrawText(TPoint deviceTopLeft, std::string_view text) {
+    Refresh();
+    const QString qtext = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const TSize size = GetTextExtent(text);
+    const QRect box(deviceTopLeft.X, deviceTopLeft.Y, size.Cx, size.Cy);
+    QPainter& painter = Painter();
+    painter.setFont(TextFont());
+    painter.setPen(ToQColor(GetTextColor()));
+    painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, qtext);
+    Changed(box);
 }
