@@ -93,7 +93,8 @@ TEST_F(Calibration, EachRefusalSaysWhich) {
         {Axis(100, 1, 200, 2), Axis(100, 1, 200, -2, Log), R::YValueNotPositive},
         {Axis(100, 1, 200, -2), Axis(100, 1, 200, -2, Log), R::YValueNotPositive},
         // Neighbouring doubles whose logarithms are alike.
-        {Axis(100, 1e300, 200, std::nextafter(1e300, big), Log), Axis(100, 1, 200, 2), R::EqualXValues},
+        {Axis(100, 1e300, 200, std::nextafter(1e300, big), Log), Axis(100, 1, 200, 2),
+         R::EqualXValues},
         {Axis(0, -big, GraphExtent, big), Axis(100, 1, 200, 2), R::OutsideDoubles},
         {Axis(4000, 0, 4001, 1e305), Axis(100, 1, 200, 2), R::OutsideDoubles},
         {Axis(100, 1, 200, 2), Axis(4000, 1, 4001, 1e10, Log), R::OutsideDoubles},
