@@ -21,10 +21,12 @@ bool NeighboursReadAlike(const std::vector<TAxisValue>& values) {
 // A position whose exact value is zero comes out as a tiny remainder of the
 // arithmetic; it is shown as the 0 it stands for.
 void SnapToZero(std::vector<TAxisValue>& values) {
+    if (values.size() < 2)
+        return;
     for (std::size_t i = 0; i < values.size(); ++i) {
-        const std::size_t j = i + 1 < values.size() ? i + 1 : i - 1;
-        if (j < values.size() &&
-            std::fabs(values[i].Value) < ZeroFraction * std::fabs(values[j].Value - values[i].Value))
+        const std::size_t neighbour = i + 1 < values.size() ? i + 1 : i - 1;
+        const double distance = std::fabs(values[neighbour].Value - values[i].Value);
+        if (std::fabs(values[i].Value) < ZeroFraction * distance)
             values[i].Value = 0;
     }
 }
