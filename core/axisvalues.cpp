@@ -4,18 +4,36 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 
 namespace {
 
-constexpr int DefaultDigits = 6; // %g's precision
-constexpr int MaxDigits = 17;    // enough for any two doubles to differ
+constexpr int MaxDigits = 17; // any two doubles differ in seventeen digits
 constexpr double ZeroFraction = 1e-12;
+// Labels are exact to this share of the distance to the nearest line.
+constexpr double Resolution = 1e-2;
 
-bool NeighboursReadAlike(const std::vector<TAxisValue>& values) {
-    for (std::size_t i = 1; i < values.size(); ++i)
-        if (values[i].Text == values[i - 1].Text && values[i].Value != values[i - 1].Value)
-            return true;
-    return false;
+// Significant digits that show v to within resolution.
+int DigitsFor(double v, double resolution) {
+    if (v == 0 || !(resolution > 0) || !std::isfinite(v) || !std::isfinite(resolution))
+        return 1;
+    return static_cast<int>(std::floor(std::log10(std::fabs(v))) -
+                            std::floor(std::log10(resolution))) +
+           1;
+}
+
+// One precision for the whole axis, enough for every line's value.
+int AxisDigits(const std::vector<TAxisValue>& values) {
+    int digits = 1;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        double distance = std::numeric_limits<double>::infinity();
+        if (i > 0)
+            distance = std::fabs(values[i].Value - values[i - 1].Value);
+        if (i + 1 < values.size())
+            distance = std::min(distance, std::fabs(values[i + 1].Value - values[i].Value));
+        digits = std::max(digits, DigitsFor(values[i].Value, distance * Resolution));
+    }
+    return std::clamp(digits, 1, MaxDigits);
 }
 
 // A position whose exact value is zero comes out as a tiny remainder of the
@@ -50,12 +68,9 @@ std::vector<TAxisValue> AxisValues(const TGraphScale& scale, TAxis axis, int ste
         values.push_back({at, v, {}});
     }
     SnapToZero(values);
-    for (int digits = DefaultDigits; digits <= MaxDigits; ++digits) {
-        for (TAxisValue& v : values)
-            v.Text = FormatAxisValue(v.Value, digits);
-        if (!NeighboursReadAlike(values))
-            break;
-    }
+    const int digits = AxisDigits(values);
+    for (TAxisValue& v : values)
+        v.Text = FormatAxisValue(v.Value, digits);
     return values;
 }
 

@@ -20,10 +20,10 @@ struct TAxisValue {
 };
 
 // Values at the logical positions 0, step, 2 * step, ... up to GraphExtent
-// along one axis of the scale. The texts have %g's six significant digits,
-// or more where two neighbouring values would otherwise read alike; a value
-// that is zero but for rounding (a millionth of a millionth of the distance
-// to its neighbour) reads as 0.
+// along one axis of the scale. The texts have as many significant digits as
+// show every value to a hundredth of the distance to its neighbours (the
+// same number on the whole axis, at most seventeen), in %g's shortest form; a value that is zero but for rounding (a
+// millionth of a millionth of that distance) reads as 0.
 std::vector<TAxisValue> AxisValues(const TGraphScale& scale, TAxis axis, int step);
 
 // printf's "%.<precision>g" in the "C" locale.
