@@ -2,13 +2,13 @@
 
 #include "datafile/datasink.h"
 #include "framework/waitcursor.h"
+#include "window/drawwindow.h"
 
 #include <cstdint>
 #include <optional>
 #include <string>
 
 class TDC;
-class TDrawWindow;
 
 // The drawing window's side of one data-file reading: new curves go into
 // the window's slots with their slot's pen, each point is drawn at once into
@@ -18,9 +18,8 @@ class TDrawWindow;
 // cursor while the reading lasts, except while a message box is up, and
 // while it lives the curves draw into its context.
 class TDrawWindowSink : public TDataSink {
-public:
+  public:
     TDrawWindowSink(TDrawWindow& window, TDC& dc);
-    ~TDrawWindowSink() override;
     TDrawWindowSink(const TDrawWindowSink&) = delete;
     TDrawWindowSink& operator=(const TDrawWindowSink&) = delete;
 
@@ -30,11 +29,9 @@ public:
     void ReadingEnded(int currentCurve, std::uint32_t pointCount,
                       const std::string& countsText) override;
 
-private:
-    // Points the held curves at the context, in the window's present shape.
-    void AttachCurves();
-
+  private:
     TDrawWindow& Window;
     TDC& Dc;
+    TDrawWindow::TCurvesContext Context;
     std::optional<TWaitCursor> Wait;
 };
