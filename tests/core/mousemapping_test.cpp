@@ -37,8 +37,8 @@ TEST(ClientMapping, InvertsThePaintingMapping) {
         dc.SetViewportExt(mapping.ViewportExt);
         dc.SetViewportOrg(mapping.ViewportOrg);
         dc.SetWindowOrg(mapping.WindowOrg);
-        EXPECT_EQ(dc.LogicalToDevice({0, 0}),
-                  (TPoint{(666 * size.Cx + 5000) / 10000, size.Cy - (666 * size.Cy + 5000) / 10000}))
+        EXPECT_EQ(dc.LogicalToDevice({0, 0}), (TPoint{(666 * size.Cx + 5000) / 10000,
+                                                      size.Cy - (666 * size.Cy + 5000) / 10000}))
             << "the origin of the graph square";
         for (int x = 0; x <= size.Cx; x += 1 + size.Cx / 13)
             for (int y = 0; y <= size.Cy; y += 1 + size.Cy / 11) {

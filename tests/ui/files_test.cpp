@@ -325,6 +325,24 @@ TEST_F(FilesTest, PointsAreDrawnAtOnceWhileReading) {
     EXPECT_EQ(Probe().Curve(0)->Dc, nullptr) << "the reading's context is gone";
 }
 
+// A curve the reading begins after a question draws at once as well, in its
+// slot's red, and lets go of the context with the others.
+TEST_F(FilesTest, ACurveBegunAfterAQuestionIsDrawnAtOnce) {
+    const fs::path path = WriteText("late.dat", "50 50\n1e999 20\n30 30 70\n");
+    Grab();
+    Ui->DuringBox = [&] { Window->GetHandle()->repaint(); };
+    Ui->BoxAnswers.push_back(IDOK);
+    OpenData(path);
+    Ui->DuringBox = nullptr;
+
+    ASSERT_EQ(Probe().CurrentCurve(), 1);
+    const QImage now = Window->Canvas(); // no paint since the reading
+    EXPECT_TRUE(ColourNear(now, 30, 70, qRgb(255, 0, 0)));
+    EXPECT_TRUE(now == Grab()) << "what a repaint shows";
+    for (int slot : {0, 1})
+        EXPECT_EQ(Probe().Curve(slot)->Dc, nullptr) << slot;
+}
+
 TEST_F(FilesTest, OnlyACleanSaveLetsTheWindowCloseWithoutAsking) {
     QMainWindow* main = Frame->GetHandle();
     BeginCurve();

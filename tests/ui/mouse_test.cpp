@@ -136,6 +136,7 @@ TEST_F(MouseTest, DrawingPlacesThePointWhereTheButtonIsReleased) {
     EXPECT_EQ(Probe().PointCount(), 1u);
     EXPECT_EQ(Probe().DataSaved(), 0);
     EXPECT_EQ(Probe().DrawMode(), 1);
+    EXPECT_EQ(Probe().Curve(0)->Dc, nullptr) << "the click's context is gone";
     EXPECT_EQ(MessagePane(), "Curves: 1  Points: 1");
     // The symbol is drawn at once in the curve's yellow, without a repaint.
     bool yellow = false;
