@@ -136,26 +136,32 @@ TEST_F(ScaleDialogTest, OkAppliesTheTypedRanges) {
     EXPECT_TRUE(Ui->Boxes.empty());
 }
 
-TEST_F(ScaleDialogTest, BothBoxesFitTheRangesToAllCurves) {
+// Each checked box fits its range to all curves, over whatever its fields
+// hold; a range whose box is clear is the one typed.
+TEST_F(ScaleDialogTest, CheckedBoxesFitTheirRangesAndTheOthersAreTyped) {
+    const struct {
+        bool FitX, FitY;
+        const char *MinX, *MaxX, *MinY, *MaxY;
+        double XMin, XMax, YMin, YMax;
+    } rows[] = {
+        {true, true, "abc", "", "7", "7", 1, 5, 10, 20},
+        {true, false, "abc", "", "-1", "1", 1, 5, -1, 1},
+        {false, true, "-1", "1", "", "abc", -1, 1, 10, 20},
+    };
     Curve({{2, 10}, {5, 12}});
     Curve({{1, 20}, {3, 15}});
-    Run([](TSetScaleDial& d) {
-        TypeRanges(d, "abc", "", "7", "7");
-        Click(d, IDC_FITX);
-        Click(d, IDC_FITY);
-        Click(d, IDOK);
-    });
-    ExpectScale(1, 5, 10, 20);
-}
-
-TEST_F(ScaleDialogTest, OneBoxFitsItsRangeAndTheOtherIsTyped) {
-    Curve({{2, 10}, {5, 12}});
-    Run([](TSetScaleDial& d) {
-        TypeRanges(d, "abc", "", "-1", "1");
-        Click(d, IDC_FITX);
-        Click(d, IDOK);
-    });
-    ExpectScale(2, 5, -1, 1);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << "fit X " << row.FitX << ", fit Y " << row.FitY);
+        Run([&](TSetScaleDial& d) {
+            TypeRanges(d, row.MinX, row.MaxX, row.MinY, row.MaxY);
+            if (row.FitX)
+                Click(d, IDC_FITX);
+            if (row.FitY)
+                Click(d, IDC_FITY);
+            Click(d, IDOK);
+        });
+        ExpectScale(row.XMin, row.XMax, row.YMin, row.YMax);
+    }
 }
 
 TEST_F(ScaleDialogTest, InvalidRangesKeepTheDialogOpen) {
@@ -163,7 +169,7 @@ TEST_F(ScaleDialogTest, InvalidRangesKeepTheDialogOpen) {
     GraphScale.SetScale(0, 8668, 8668, 0, -1, -2, 1, 2);
     const int result = Run([this](TSetScaleDial& d) {
         struct {
-            const char *IDC_MINX, *IDC_MAXX, *IDC_MINY, *IDC_MAXY;
+            const char *MinX, *MaxX, *MinY, *MaxY;
         } const refused[] = {
             {"1", "1", "0", "1"},          // empty
             {"0", "1", "3", "2"},          // reversed
@@ -171,12 +177,11 @@ TEST_F(ScaleDialogTest, InvalidRangesKeepTheDialogOpen) {
             {"-1e400", "1e400", "0", "1"}, // a span no double holds
         };
         for (const auto& r : refused) {
-            TypeRanges(d, r.IDC_MINX, r.IDC_MAXX, r.IDC_MINY, r.IDC_MAXY);
+            TypeRanges(d, r.MinX, r.MaxX, r.MinY, r.MaxY);
             Ui->BoxAnswers.push_back(IDOK);
             Click(d, IDOK);
-            ASSERT_TRUE(IsOpen(d))
-                << r.IDC_MINX << " " << r.IDC_MAXX << " " << r.IDC_MINY << " " << r.IDC_MAXY;
-            EXPECT_EQ(Text(d, IDC_MINX), r.IDC_MINX);
+            ASSERT_TRUE(IsOpen(d)) << r.MinX << " " << r.MaxX << " " << r.MinY << " " << r.MaxY;
+            EXPECT_EQ(Text(d, IDC_MINX), r.MinX);
         }
         // A fitted range of no width is refused too; the fields keep what
         // was typed.
