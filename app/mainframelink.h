@@ -7,7 +7,7 @@
 // DrawButton, so a call before they exist does nothing), and the About
 // dialog.
 class TMainFrameLink final : public TDrawWindowFrame {
-  public:
+public:
     void SetHintText(const char* text) override;
     void SetDrawButtonDown(bool down) override;
     std::unique_ptr<TDialog> MakeAboutDialog(TWindow& parent) override;

@@ -31,8 +31,7 @@
 
 namespace {
 
-constexpr char DataFilter[] =
-    "Data Files (*.DAT)|*.dat|CSV Data Files(*.CSV)|*.csv|All files (*.*)|*.*|";
+constexpr char DataFilter[] = "Data Files (*.DAT)|*.dat|CSV Data Files(*.CSV)|*.csv|All files (*.*)|*.*|";
 constexpr char ImageFilter[] =
     "Bitmap (*.BMP)|*.bmp|Device-Independent Bitmap (*.DIB)|*.dib|All files (*.*)|*.*|";
 

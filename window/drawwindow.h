@@ -35,7 +35,7 @@ struct TDataBounds;
 // the Scale dialog and the application reach it through the operations
 // below; the UI tests read internal facts through TDrawWindowProbe.
 class TDrawWindow : public TWindow {
-  public:
+public:
     static constexpr int GridStep = LogicalGridStep;
 
     // While it lives, every curve the window holds draws into the given
@@ -43,7 +43,7 @@ class TDrawWindow : public TWindow {
     // ends. A paint takes it too, so after anything that may paint (a
     // message box) Renew gives it again, to new curves as well.
     class TCurvesContext {
-      public:
+    public:
         TCurvesContext(TDrawWindow& window, TDC& dc);
         ~TCurvesContext();
         TCurvesContext(const TCurvesContext&) = delete;
@@ -51,7 +51,7 @@ class TDrawWindow : public TWindow {
 
         void Renew();
 
-      private:
+    private:
         TDrawWindow& Window;
         TDC& Dc;
     };
@@ -120,7 +120,7 @@ class TDrawWindow : public TWindow {
     // over the picture in place of the frame drawn before.
     void EvRotationSlider(unsigned code);
 
-  private:
+private:
     friend class TDrawWindowProbe;
 
     TDrawWindowFrame* Frame;

@@ -10,7 +10,7 @@ class TWindow;
 // About dialog. The program's frame implements it in app/; a window made
 // without one does without them.
 class TDrawWindowFrame {
-  public:
+public:
     virtual ~TDrawWindowFrame() = default;
 
     // Null or empty clears the hint line.

@@ -18,7 +18,7 @@ class TDC;
 // cursor while the reading lasts, except while a message box is up, and
 // while it lives the curves draw into its context.
 class TDrawWindowSink : public TDataSink {
-  public:
+public:
     TDrawWindowSink(TDrawWindow& window, TDC& dc);
     TDrawWindowSink(const TDrawWindowSink&) = delete;
     TDrawWindowSink& operator=(const TDrawWindowSink&) = delete;
@@ -29,7 +29,7 @@ class TDrawWindowSink : public TDataSink {
     void ReadingEnded(int currentCurve, std::uint32_t pointCount,
                       const std::string& countsText) override;
 
-  private:
+private:
     TDrawWindow& Window;
     TDC& Dc;
     TDrawWindow::TCurvesContext Context;

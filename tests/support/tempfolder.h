@@ -10,7 +10,7 @@
 // owner goes. mkdtemp names it, so tests running at the same time, in one
 // program or in several, never share a folder.
 class TTempFolder {
-  public:
+public:
     TTempFolder() {
         std::string pattern = (std::filesystem::temp_directory_path() / "kestrova-XXXXXX").string();
         if (!::mkdtemp(pattern.data()))
@@ -27,6 +27,6 @@ class TTempFolder {
     const std::filesystem::path& Path() const { return Folder; }
     std::filesystem::path operator/(const std::string& name) const { return Folder / name; }
 
-  private:
+private:
     std::filesystem::path Folder;
 };

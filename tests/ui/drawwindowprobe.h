@@ -19,7 +19,7 @@
 // Everything a user sees (panes, menus, buttons, pixels, boxes, files) the
 // tests read where the user sees it.
 class TDrawWindowProbe {
-  public:
+public:
     explicit TDrawWindowProbe(TDrawWindow& window) : Window(window) {}
 
     int CurrentCurve() const { return Window.CurrentCurve; }
@@ -72,6 +72,6 @@ class TDrawWindowProbe {
     }
     void SetMessage(const std::string& text) { Window.MessageGadget.SetText(text); }
 
-  private:
+private:
     TDrawWindow& Window;
 };

@@ -65,7 +65,7 @@ TBmp Huge8Bit() {
 }
 
 class FilesTest : public UiTest {
-  protected:
+protected:
     void TearDown() override {
         EXPECT_TRUE(Ui->FileAnswers.empty()) << "scripted file answers left over";
         EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "a wait cursor stayed";

@@ -31,7 +31,7 @@ namespace {
 // hand gives them; expectations are worked out from the pixels with the
 // window's logical square, -666..9334 on both axes, y upwards.
 class MouseTest : public UiTest {
-  protected:
+protected:
     void TearDown() override {
         SetAllocationHook({});
         OutOfMemory = 0;

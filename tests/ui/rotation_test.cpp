@@ -28,7 +28,7 @@ constexpr char SliderHint[] = "Move the slider's thumb to rotate the coordinate 
 // tells a move, the button released over it as the hand does, and the
 // paints that follow looked at in the canvas and in the image's bits.
 class RotationTest : public UiTest {
-  protected:
+protected:
     // A 64 x 64 monochrome picture, white but for a black bar of columns
     // 16 to 23 over the upper half: enough for any turn to move pixels.
     static TBmp Picture() {

@@ -26,7 +26,7 @@ namespace {
 // The Scale dialog run on the real window, its fields typed into and its
 // buttons clicked while it is open.
 class ScaleDialogTest : public UiTest {
-  protected:
+protected:
     // Runs the dialog; `use` acts on it once it is up. Whatever is still open
     // afterwards is cancelled, so a failed check cannot leave it waiting.
     int Run(const std::function<void(TSetScaleDial&)>& use) {
@@ -232,7 +232,7 @@ TEST_F(ScaleDialogTest, ADecimalPointAlsoUnderACommaLocale) {
 // Through the View menu, as a user does: tabbing from field to field and
 // typing, then OK; or Cancel. The window is painted again either way.
 class ScaleCommandTest : public ScaleDialogTest {
-  protected:
+protected:
     void RunCommand(const std::function<void(QDialog&)> use) {
         QTimer::singleShot(0, [&] {
             auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());

@@ -27,7 +27,7 @@ class TDecoratedFrame;
 // user-interface service. Helpers reach its menus, buttons, panes and
 // pixels; Probe() reaches the few internal facts a user cannot see.
 class UiTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override;
     void TearDown() override;
 
