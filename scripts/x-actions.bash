@@ -1,7 +1,7 @@
-# Shared by the checks that work the program as a person does
-# (scripts/e2e-check, scripts/calibrate-check); sourced after x-session.bash
-# and start_program. Menus and dialogs are driven from the keyboard, clicks
-# go to screen pixels, and the drawing window is found in a screenshot.
+# Helpers of the checks that work the program as a person does (so far
+# scripts/calibrate-check); sourced after x-session.bash. Menus and dialogs
+# are driven from the keyboard, clicks go to screen pixels, and the drawing
+# window is found in a screenshot.
 
 readonly BACKGROUND='#C0C0C0'   # the drawing window's default background (192, 192, 192)
 readonly AXIS_INK='#000000'
@@ -107,6 +107,19 @@ measure_drawing_window() {
     draw_x=$((win_x + left))
     draw_w=$((right - left + 1))
 }
+# The logical space's constants, from the program $1: LOGICAL_ORIGIN_OFFSET,
+# LOGICAL_CLIENT_EXTENT, GRAPH_EXTENT, IMAGE_SQUARE_LOW, IMAGE_SQUARE_HIGH.
+read_constants() {
+    local constants name value
+    [ -x "$1" ] || fail "no program at $1: build it first (cmake --build --preset dev)"
+    constants=$("$1" --print-constants) || fail "$1 --print-constants failed"
+    for name in LOGICAL_ORIGIN_OFFSET LOGICAL_CLIENT_EXTENT GRAPH_EXTENT IMAGE_SQUARE_LOW IMAGE_SQUARE_HIGH; do
+        value=$(sed -n "s/^$name=\(-\{0,1\}[0-9][0-9]*\)\$/\1/p" <<<"$constants")
+        [ -n "$value" ] || fail "$1 --print-constants gives no $name"
+        declare -gr "$name=$value"
+    done
+}
+
 # Finds the drawing window (draw_x, draw_y, draw_w, draw_h) and the screen
 # pixels of its axes (axis_x, axis_y), and checks that the axes lie there.
 find_drawing_window() {
@@ -114,10 +127,11 @@ find_drawing_window() {
         fail "no drawing window painted in the background colour $BACKGROUND (see start.png)"
 
     # The measure is right when the axes lie where the window's mapping puts
-    # logical 0: 666 of the 10000 logical units across from the left edge and up
+    # logical 0, LOGICAL_ORIGIN_OFFSET units across from the left edge and up
     # from the bottom edge, rounded to the nearest pixel.
-    axis_x=$((draw_x + (666 * draw_w + 5000) / 10000))
-    axis_y=$((draw_y + draw_h - (666 * draw_h + 5000) / 10000))
+    local half=$((LOGICAL_CLIENT_EXTENT / 2))
+    axis_x=$((draw_x + (LOGICAL_ORIGIN_OFFSET * draw_w + half) / LOGICAL_CLIENT_EXTENT))
+    axis_y=$((draw_y + draw_h - (LOGICAL_ORIGIN_OFFSET * draw_h + half) / LOGICAL_CLIENT_EXTENT))
     [ "$(pixel start "$axis_x" "$((draw_y + draw_h / 2))")" == "$AXIS_INK" ] ||
         fail "the Y axis is not at x=$axis_x, where a drawing window of ${draw_w}x${draw_h} at" \
             "($draw_x, $draw_y) puts it (see start.png)"
