@@ -62,7 +62,7 @@ std::vector<TAxisValue> AxisValues(const TGraphScale& scale, TAxis axis, int ste
     std::vector<TAxisValue> values;
     if (step <= 0)
         return values;
-    for (int at = 0; at <= GraphExtent; at += step) {
+    for (int at = step; at <= GraphExtent; at += step) {
         const double v = axis == TAxis::X ? scale.ToGraphX(scale.GetLogLeft() + at)
                                           : scale.ToGraphY(scale.GetLogBottom() + at);
         values.push_back({at, v, {}});

@@ -19,8 +19,9 @@ struct TAxisValue {
     std::string Text;
 };
 
-// Values at the logical positions 0, step, 2 * step, ... up to GraphExtent
-// along one axis of the scale. The texts have as many significant digits as
+// Values at the grid lines of one axis of the scale: the logical positions
+// step, 2 * step, ... up to GraphExtent (the axes themselves are no grid
+// lines). The texts have as many significant digits as
 // show every value to a hundredth of the distance to its neighbours (the
 // same number on the whole axis, at most seventeen), in %g's shortest form; a value that is zero but for rounding (a
 // millionth of a millionth of that distance) reads as 0.

@@ -102,3 +102,30 @@ std::string CalibrationMessage(TCalibrationResult result) {
     }
     return {};
 }
+
+TCalibrationResult TCalibrationClicks::Take(TPoint logical) {
+    if (!Active || Taken == Count)
+        return TCalibrationResult::Done;
+    if (Taken == 1 && logical.X == Points[0].X)
+        return TCalibrationResult::SameXPosition;
+    if (Taken == 3 && logical.Y == Points[2].Y)
+        return TCalibrationResult::SameYPosition;
+    Points[Taken++] = logical;
+    return TCalibrationResult::Done;
+}
+
+std::string TCalibrationClicks::Prompt() const {
+    if (Taken >= Count)
+        return {};
+    const char axis = Taken < 2 ? 'X' : 'Y';
+    return std::string("Click a point of known ") + axis + " (" + std::to_string(Taken % 2 + 1) +
+           " of 2)";
+}
+
+TAxisCalibration TCalibrationClicks::X(double value1, double value2, TAxisKind kind) const {
+    return {Points[0].X, Points[1].X, value1, value2, kind};
+}
+
+TAxisCalibration TCalibrationClicks::Y(double value1, double value2, TAxisKind kind) const {
+    return {Points[2].Y, Points[3].Y, value1, value2, kind};
+}

@@ -2,6 +2,7 @@
 
 #include "core/graphscale.h"
 #include "core/scaleranges.h"
+#include "framework/gdi/types.h"
 
 #include <string>
 
@@ -39,3 +40,37 @@ TCalibrationResult Calibrate(const TAxisCalibration& x, const TAxisCalibration& 
 
 // The message that tells the user why a calibration was refused.
 std::string CalibrationMessage(TCalibrationResult result);
+
+// The four clicks of a calibration, in the order they are asked for: two
+// points of known X, then two of known Y. Of an X point only its logical x
+// counts, of a Y point only its y. A second point at the first one's
+// position is refused, and asked for again.
+class TCalibrationClicks {
+public:
+    static constexpr int Count = 4;
+
+    void Begin() {
+        Taken = 0;
+        Active = true;
+    }
+    void End() { Active = false; }
+    bool IsActive() const { return Active; }
+    // All four are in.
+    bool IsComplete() const { return Active && Taken == Count; }
+
+    // Takes the click asked for (none once all four are in): Done, or the
+    // refusal of a second point at the first one's position, which is not
+    // taken.
+    TCalibrationResult Take(TPoint logical);
+    // "Click a point of known X (1 of 2)" and so on for the click asked for.
+    std::string Prompt() const;
+
+    // The X and Y clicks with the values typed for them.
+    TAxisCalibration X(double value1, double value2, TAxisKind kind) const;
+    TAxisCalibration Y(double value1, double value2, TAxisKind kind) const;
+
+private:
+    TPoint Points[Count];
+    int Taken = 0;
+    bool Active = false;
+};

@@ -35,12 +35,22 @@ void TWindow::EvLButtonDblClk(const TPoint&) {}
 void TWindow::EvMouseMove(const TPoint&) {}
 void TWindow::EvRButtonDown(const TPoint&) {}
 void TWindow::EvRButtonUp(const TPoint&) {}
+bool TWindow::EvKeyDown(unsigned, unsigned) {
+    return false;
+}
 void TWindow::EvCommand(int) {}
 void TWindow::EvCommandEnable(TCommandEnabler&) {}
 void TWindow::EvChildNotify(int, unsigned) {}
 
 QWidget* TWindow::GetHandle() const {
     return Widget;
+}
+
+void TWindow::SetFocus() {
+    if (Widget) {
+        Widget->setFocusPolicy(Qt::StrongFocus);
+        Widget->setFocus();
+    }
 }
 
 TDecoratedFrame* TWindow::GetFrame() const {

@@ -44,6 +44,9 @@ public:
     virtual void EvMouseMove(const TPoint& point);
     virtual void EvRButtonDown(const TPoint& point);
     virtual void EvRButtonUp(const TPoint& point);
+    // A key (VK_...) pressed while the window has the keyboard, with the
+    // modifiers held (MK_...). False passes the key on.
+    virtual bool EvKeyDown(unsigned key, unsigned modifiers);
     // A command from a menu item, button or accelerator.
     virtual void EvCommand(int id);
     // Asked before a menu opens and when idle: may the command run now?
@@ -66,6 +69,8 @@ public:
     int MessageBox(const TUserMessage& message);
     // Checks or unchecks an item of the menu of the frame this window is in.
     void CheckMenuItem(int id, bool checked);
+    // Gives the window the keyboard.
+    void SetFocus();
 
     TWindow* GetParent() const { return Parent; }
     QWidget* GetHandle() const;

@@ -1,5 +1,6 @@
 #include "window/drawwindow.h"
 
+#include "core/axisvalues.h"
 #include "core/curve.h"
 #include "core/curveflags.h"
 #include "core/curvemessages.h"
@@ -28,6 +29,7 @@
 #include <iterator>
 #include <new>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -44,6 +46,11 @@ constexpr char FirstCurveHint[] =
 constexpr char StartupSection[] = "Startup";
 constexpr const char* BkColorKeys[3] = {"BkColorRed", "BkColorGreen", "BkColorBlue"};
 constexpr int DefaultBkComponent = 192;
+
+// The values at the grid lines stand this many logical units off the axes,
+// and neighbouring ones keep this many pixels between them.
+constexpr int AxisValueOffset = 40;
+constexpr int AxisValueSpacing = 8;
 
 TColor ReadBkColor() {
     int rgb[3];
@@ -99,7 +106,9 @@ constexpr TCommandEntry CommandTable[] = {
     {CM_SYMBOLS, &TDrawWindow::CmSymbols, nullptr},
     {CM_LINES, &TDrawWindow::CmLines, nullptr},
     {CM_IMAGE, &TDrawWindow::CmImage, &TDrawWindow::CeImage},
+    {CM_AXISVALUES, &TDrawWindow::CmAxisValues, nullptr},
     {CM_DRAW, &TDrawWindow::ToggleDrawMode, nullptr},
+    {CM_CALIBRATE, &TDrawWindow::CmCalibrate, &TDrawWindow::CeCalibrate},
     {CM_DELETELASTPOINT, &TDrawWindow::CmDeleteLastPoint, &TDrawWindow::CeDeleteLastPoint},
     {CM_RECALL, &TDrawWindow::CmRecall, &TDrawWindow::CeRecall},
     {CM_HELPCONTENTS, &TDrawWindow::CmHelpContents, nullptr},
@@ -220,12 +229,41 @@ void TDrawWindow::Paint(TDC& dc, bool, const TRect&) {
         dc.LineTo(GraphExtent, y);
     }
     dc.SelectObject(previousPen);
+    if (ShowAxisValues)
+        PaintAxisValues(dc);
 
     // The paint's device context ends with the paint; no curve keeps it.
     const TCurvesContext context(*this, dc);
     for (int i = 0; i <= CurrentCurve; ++i)
         if (TCurve* curve = Curves[i].get())
             curve->Draw();
+}
+
+// X values hang below the axis, centred on their lines; Y values stand left
+// of it, their middles on their lines. Thinning looks at the boxes as they
+// come out in pixels, so it follows the window's size and the font.
+void TDrawWindow::PaintAxisValues(TDC& dc) const {
+    dc.SetTextColor(TColor(0, 0, 0));
+    for (const TAxis axis : {TAxis::X, TAxis::Y}) {
+        const bool isX = axis == TAxis::X;
+        const TTextAnchor anchor = isX ? TTextAnchor{THorizontalAnchor::Center, TVerticalAnchor::Top}
+                                       : TTextAnchor{THorizontalAnchor::Right,
+                                                     TVerticalAnchor::Middle};
+        const std::vector<TAxisValue> values = AxisValues(GraphScale, axis, GridStep);
+        std::vector<TPoint> places;
+        std::vector<int> centres, sizes;
+        for (const TAxisValue& value : values) {
+            const TPoint place = isX ? TPoint{value.Logical, -AxisValueOffset}
+                                     : TPoint{-AxisValueOffset, value.Logical};
+            const TPoint device = dc.LogicalToDevice(place);
+            const TSize size = dc.GetTextExtent(value.Text);
+            places.push_back(place);
+            centres.push_back(isX ? device.X : device.Y);
+            sizes.push_back(isX ? size.Cx : size.Cy);
+        }
+        for (const std::size_t i : LabelsToShow(centres, sizes, AxisValueSpacing))
+            dc.TextOut(places[i].X, places[i].Y, values[i].Text, anchor);
+    }
 }
 
 // Whatever comes of the turn, it is no longer pending; the paint goes on
@@ -248,6 +286,7 @@ void TDrawWindow::EvChildNotify(int childId, unsigned code) {
 }
 
 void TDrawWindow::EvRotationSlider(unsigned) {
+    CancelCalibration();
     TClientDC dc(*this);
     dc.SelectObject(RotationPen);
     dc.SelectObject(RotationBrush);
@@ -337,6 +376,15 @@ bool TDrawWindow::DataBounds(TDataBounds& bounds) const {
     return ::DataBounds(HeldCurves().data(), CurrentCurve, bounds);
 }
 
+bool TDrawWindow::DataBounds(TDataBounds& bounds, TAxisKind xKind, TAxisKind yKind) const {
+    return ::DataBounds(HeldCurves().data(), CurrentCurve, bounds, xKind, yKind);
+}
+
+void TDrawWindow::SetGraphScale(const TScaleRanges& ranges, TAxisKind xKind, TAxisKind yKind) {
+    GraphScale.SetScale(0, GraphExtent, GraphExtent, 0, ranges.MinX, ranges.MinY, ranges.MaxX,
+                        ranges.MaxY, xKind, yKind);
+}
+
 void TDrawWindow::InsertStatusPanes(TStatusBar& statusBar) {
     statusBar.Insert(XGadget);
     statusBar.Insert(YGadget);
@@ -399,8 +447,16 @@ void TDrawWindow::CmImage() {
     Invalidate(true);
 }
 
+void TDrawWindow::CmAxisValues() {
+    ShowAxisValues = ShowAxisValues ? 0 : 1;
+    CheckMenuItem(CM_AXISVALUES, ShowAxisValues != 0);
+    Invalidate(true);
+}
+
 void TDrawWindow::ToggleDrawMode() {
     const int wasDrawing = DrawMode;
+    if (!wasDrawing)
+        CancelCalibration();
     DrawMode = 0;
     if (wasDrawing) {
         if (Curves[CurrentCurve] && Curves[CurrentCurve]->GetCount() == 0) {

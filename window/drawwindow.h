@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/calibration.h"
 #include "core/curve.h"
 #include "core/graphscale.h"
 #include "framework/gdi/gdiobjects.h"
@@ -24,14 +25,15 @@ class TDib;
 class TDrawWindowFrame;
 class TStatusBar;
 struct TDataBounds;
+struct TScaleRanges;
 
 // The drawing window: the client of the main frame and the owner of all data
 // in use for the life of the program: the curves and their pens, the
 // background image with its pixel copy, the view flags, the rotation slider,
 // the About dialog, the drag state and the three status-bar panes. It paints
 // the whole picture in a fixed order (background, image by XOR, axes, dotted
-// grid, curves) in a logical square -666..9334 stretched to the client area,
-// and handles every command. Its state is its own: the data reader's sink,
+// grid, the values at the grid lines, curves) in a logical square
+// -666..9334 stretched to the client area, and handles every command. Its state is its own: the data reader's sink,
 // the Scale dialog and the application reach it through the operations
 // below; the UI tests read internal facts through TDrawWindowProbe.
 class TDrawWindow : public TWindow {
@@ -71,8 +73,14 @@ public:
     std::optional<TPoint> ClientToLogical(const TPoint& client) const;
     void ToggleDrawMode();
     // The box around all points of the curves; true when they hold two or
-    // more points, enough to fit the scale to.
+    // more points, enough to fit the scale to. On a log axis only values
+    // above zero count.
     bool DataBounds(TDataBounds& bounds) const;
+    bool DataBounds(TDataBounds& bounds, TAxisKind xKind, TAxisKind yKind) const;
+    // Sets the graph scale to the ranges (checked by the caller) on axes of
+    // the given kinds: what the Scale and Calibrate dialogs apply. The
+    // caller repaints.
+    void SetGraphScale(const TScaleRanges& ranges, TAxisKind xKind, TAxisKind yKind);
     // Puts the X, Y and message panes into the frame's status bar.
     void InsertStatusPanes(TStatusBar& statusBar);
 
@@ -94,6 +102,11 @@ public:
     void CmSymbols();
     void CmLines();
     void CmImage();
+    void CmAxisValues();
+    // Asks for two points of known X and two of known Y, one click each
+    // (the message pane says which), then for their values, and sets the
+    // scale from them. Esc and the right button cancel.
+    void CmCalibrate();
     void CmDeleteLastPoint();
     void CmRecall();
     // Puts the image's pixels back as loaded and the whole picture in view.
@@ -104,6 +117,7 @@ public:
     void CeImage(TCommandEnabler& ce);
     void CeDeleteLastPoint(TCommandEnabler& ce);
     void CeRecall(TCommandEnabler& ce);
+    void CeCalibrate(TCommandEnabler& ce);
 
     void EvCommand(int id) override;
     void EvCommandEnable(TCommandEnabler& ce) override;
@@ -114,6 +128,7 @@ public:
     void EvMouseMove(const TPoint& point) override;
     void EvRButtonDown(const TPoint& point) override;
     void EvRButtonUp(const TPoint& point) override;
+    bool EvKeyDown(unsigned key, unsigned modifiers) override;
     void EvChildNotify(int childId, unsigned code) override;
     // Every move of the rotation slider's thumb: sets the pending rotation
     // and shows it as the graph square turned about the origin, drawn by XOR
@@ -132,6 +147,7 @@ private:
     int ShowSymbols = 1;
     int ShowLines = 1;
     int ShowImage = 0;
+    int ShowAxisValues = 1;
     int DrawMode = 0;
     int LeftButtonDown = 0;
     int RightButtonDown = 0;
@@ -166,6 +182,8 @@ private:
     const char* CursorDrag = IDCUR_DRAG;
     const char* CursorDropPoint = IDCUR_DROPPOINT;
     const char* CursorAlign = IDCUR_ALIGN;
+    // The clicks of a calibration in progress.
+    TCalibrationClicks Calibration;
 
     // The closed outline through the four points, with the pen, brush and
     // mix mode selected in the device context.
@@ -178,6 +196,14 @@ private:
     void BeginDrag(const TPoint& point, const char* cursor);
     void EndDrag();
     void PlacePoint(const TPoint& logical);
+    // The values at the grid lines, below the square for X and left of it
+    // for Y, every n-th where they would crowd.
+    void PaintAxisValues(TDC& dc) const;
+    // A calibration click released at the client pixel: taken and marked,
+    // refused, or the last one, which brings the dialog.
+    void TakeCalibrationClick(const TPoint& logical, const TPoint& client);
+    // Ends a calibration in progress, with a drag it began; nothing else.
+    void CancelCalibration();
     // Shows the all-slots-used error and answers true when no slot is free.
     bool RefuseWhenAllSlotsUsed();
     void ShowCounts(const char* prefix = "");

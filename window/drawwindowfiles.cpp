@@ -55,6 +55,7 @@ void TDrawWindow::CmSaveDataAs() {
 void TDrawWindow::CmOpenImage() {
     if (TFileOpenDialog(this, ImageOpenData).Execute() != IDOK)
         return;
+    CancelCalibration();
     Invalidate(true);
     if (ShowImage)
         CmImage();
@@ -81,6 +82,7 @@ void TDrawWindow::CmOpenImage() {
 void TDrawWindow::RecallImagePosition() {
     if (!Dib)
         return;
+    CancelCalibration();
     RecallImage(Dib.get(), BackupBits, ImageSrcRect, ImageMoved);
     Invalidate(true);
 }

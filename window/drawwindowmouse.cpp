@@ -1,5 +1,6 @@
 // The drawing window's mouse: points placed with the left button while
-// drawing, the scale zoomed to a left drag otherwise, the shown part of the
+// drawing, calibration points taken while calibrating, the scale zoomed to a
+// left drag otherwise, the shown part of the
 // image stretched to a right drag, and the pointer's position in the X and Y
 // panes. The mouse stays with the window while a button is held, so releases
 // and moves outside the client area arrive here too.
@@ -46,14 +47,14 @@ void TDrawWindow::EvLButtonDown(const TPoint& point) {
     LeftButtonDown = 1;
     if (DragDC)
         return;
-    BeginDrag(point, DrawMode ? CursorDropPoint : CursorDrag);
+    BeginDrag(point, DrawMode || Calibration.IsActive() ? CursorDropPoint : CursorDrag);
 }
 
 void TDrawWindow::EvMouseMove(const TPoint& point) {
     if (RightButtonDown && !(Dib && ShowImage))
         return;
     if (DragDC) {
-        if (!DrawMode) {
+        if (!DrawMode && !Calibration.IsActive()) {
             DragDC->Rectangle(DragStart.X, DragStart.Y, DragEnd.X, DragEnd.Y);
             DragDC->Rectangle(DragStart.X, DragStart.Y, point.X, point.Y);
         }
@@ -77,6 +78,10 @@ void TDrawWindow::EvLButtonUp(const TPoint& point) {
     const std::optional<TPoint> end = ClientToLogical(point);
     if (!start || !end)
         return;
+    if (Calibration.IsActive()) {
+        TakeCalibrationClick(*end, point);
+        return;
+    }
     if (DrawMode) {
         PlacePoint(*end);
     } else {
@@ -112,6 +117,7 @@ void TDrawWindow::EvRButtonDown(const TPoint& point) {
     if (LeftButtonDown)
         return;
     RightButtonDown = 1;
+    CancelCalibration();
     if (DrawMode)
         ToggleDrawMode();
     if (!Dib || !ShowImage || DragDC)

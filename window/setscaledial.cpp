@@ -16,6 +16,10 @@ constexpr int RangeDigits = 10;
 // Only the start of a field is read, however long its text.
 constexpr int FieldCharsRead = 19;
 
+TAxisKind KindOf(bool log) {
+    return log ? TAxisKind::Log10 : TAxisKind::Linear;
+}
+
 } // namespace
 
 TSetScaleDial::TSetScaleDial(TDrawWindow* parent) : TDialog(parent, IDD_SETSCALE), Window(parent) {}
@@ -28,6 +32,8 @@ void TSetScaleDial::SetupWindow() {
     SetDlgItemText(IDC_MAXY, FormatRangeValue(GraphScale.GetYMax(), RangeDigits));
     CheckDlgButton(IDC_FITX, false);
     CheckDlgButton(IDC_FITY, false);
+    CheckDlgButton(IDC_LOGX, GraphScale.GetXKind() == TAxisKind::Log10);
+    CheckDlgButton(IDC_LOGY, GraphScale.GetYKind() == TAxisKind::Log10);
     TDataBounds bounds;
     const bool canFit = Window->DataBounds(bounds);
     EnableDlgItem(IDC_FITX, canFit);
@@ -46,8 +52,10 @@ bool TSetScaleDial::CanClose() {
     TScaleRanges ranges{ReadField(IDC_MINX), ReadField(IDC_MAXX), ReadField(IDC_MINY),
                         ReadField(IDC_MAXY)};
     const bool fitX = IsDlgButtonChecked(IDC_FITX), fitY = IsDlgButtonChecked(IDC_FITY);
+    const TAxisKind xKind = KindOf(IsDlgButtonChecked(IDC_LOGX));
+    const TAxisKind yKind = KindOf(IsDlgButtonChecked(IDC_LOGY));
     TDataBounds bounds;
-    if ((fitX || fitY) && Window->DataBounds(bounds)) {
+    if ((fitX || fitY) && Window->DataBounds(bounds, xKind, yKind)) {
         if (fitX) {
             ranges.MinX = bounds.XMin;
             ranges.MaxX = bounds.XMax;
@@ -61,7 +69,11 @@ bool TSetScaleDial::CanClose() {
         Window->MessageBox("Invalid ranges!", "", MB_OK | MB_ICONEXCLAMATION);
         return false;
     }
-    GraphScale.SetScale(0, GraphExtent, GraphExtent, 0, ranges.MinX, ranges.MinY, ranges.MaxX,
-                        ranges.MaxY);
+    if (!RangesFitAxes(ranges, xKind, yKind)) {
+        Window->MessageBox("A log axis takes only ranges above zero!", "",
+                           MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
+    Window->SetGraphScale(ranges, xKind, yKind);
     return true;
 }

@@ -5,9 +5,10 @@
 class TDrawWindow;
 
 // The Scale dialog on the "SET_SCALE_DIAL" template: four fields with the
-// X and Y ranges of the graph square and two boxes that fit either range to
-// all curves of the drawing window. OK applies the ranges to GraphScale, or
-// refuses ranges that are empty or reversed and keeps the dialog open.
+// X and Y ranges of the graph square, two boxes that fit either range to
+// all curves of the drawing window and two that make an axis logarithmic.
+// OK applies the ranges to GraphScale, or refuses ranges that are empty or
+// reversed, or not above zero on a log axis, and keeps the dialog open.
 // While it is open the ranges live in its fields; it holds nothing else.
 class TSetScaleDial : public TDialog {
 public:

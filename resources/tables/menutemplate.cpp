@@ -22,10 +22,14 @@ constexpr TMenuItemTemplate ViewItems[] = {
     {CM_SYMBOLS, "S&ymbols", true},
     {CM_LINES, "&Lines", true},
     {CM_IMAGE, "&Image", false, true},
+    {},
+    {CM_AXISVALUES, "&Axis values", true},
 };
 
 constexpr TMenuItemTemplate ToolItems[] = {
     {CM_DRAW, "&Draw"},
+    {},
+    {CM_CALIBRATE, "&Calibrate..."},
 };
 
 constexpr TMenuItemTemplate HelpItems[] = {

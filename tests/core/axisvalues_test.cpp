@@ -24,32 +24,31 @@ std::vector<std::string> Texts(const std::vector<TAxisValue>& values) {
     return texts;
 }
 
-TEST(AxisValues, OneValueAtTheAxisAndAtEachGridLine) {
+TEST(AxisValues, OneValueAtEachGridLine) {
     const std::vector<TAxisValue> x = AxisValues(ScaleOf(0, -1, 100, 1), TAxis::X, Step);
-    ASSERT_EQ(x.size(), 11u);
-    EXPECT_EQ(x[0].Logical, 0);
-    EXPECT_EQ(x[10].Logical, 8660);
-    EXPECT_EQ(Texts(x), (std::vector<std::string>{"0", "9.991", "19.98", "29.97", "39.96", "49.95",
+    ASSERT_EQ(x.size(), 10u);
+    EXPECT_EQ(x[0].Logical, 866);
+    EXPECT_EQ(x[9].Logical, 8660);
+    EXPECT_EQ(Texts(x), (std::vector<std::string>{"9.991", "19.98", "29.97", "39.96", "49.95",
                                                   "59.94", "69.94", "79.93", "89.92", "99.91"}))
         << "a hundredth of a grid cell";
     const std::vector<TAxisValue> y = AxisValues(ScaleOf(0, -1, 100, 1), TAxis::Y, Step);
-    EXPECT_EQ(y[0].Text, "-1");
-    EXPECT_EQ(y[5].Text, "-0.0009229") << "near zero, but not zero for rounding";
+    EXPECT_EQ(y[0].Text, "-0.8");
+    EXPECT_EQ(y[4].Text, "-0.000923") << "near zero, but not zero for rounding";
 }
 
 TEST(AxisValues, LogAxisValuesGrowByAConstantFactor) {
     const std::vector<TAxisValue> y =
         AxisValues(ScaleOf(0, 1, 1, 1e10, TAxisKind::Log10), TAxis::Y, Step);
-    EXPECT_EQ(Texts(y), (std::vector<std::string>{"1", "9.98", "99.6", "994", "9.92e+03", "9.89e+04",
+    EXPECT_EQ(Texts(y), (std::vector<std::string>{"9.98", "99.6", "994", "9.92e+03", "9.89e+04",
                                                   "9.87e+05", "9.85e+06", "9.83e+07", "9.81e+08",
                                                   "9.79e+09"}));
 }
 
 TEST(AxisValues, AsManyDigitsAsANarrowRangeNeeds) {
     const std::vector<TAxisValue> x = AxisValues(ScaleOf(1e6, 0, 1e6 + 1, 1), TAxis::X, Step);
-    EXPECT_EQ(x[0].Text, "1000000");
-    EXPECT_EQ(x[1].Text, "1000000.0999");
-    EXPECT_EQ(x[10].Text, "1000000.9991");
+    EXPECT_EQ(x[0].Text, "1000000.0999");
+    EXPECT_EQ(x[9].Text, "1000000.9991");
     // Neighbours a few doubles apart: seventeen digits tell them apart.
     const std::vector<TAxisValue> tiny = AxisValues(ScaleOf(1, 0, 1 + 1e-15, 1), TAxis::X, Step);
     for (std::size_t i = 1; i < tiny.size(); ++i) {
@@ -64,13 +63,13 @@ TEST(AxisValues, RoundingLeftOverAtZeroReadsAsZero) {
     // leaves 1.1e-16 there.
     const std::vector<TAxisValue> x =
         AxisValues(ScaleOf(-0.7, 0, 1.0516166281755197, 1), TAxis::X, Step);
-    EXPECT_EQ(x[4].Text, "0");
-    EXPECT_EQ(x[3].Text, "-0.175");
+    EXPECT_EQ(x[3].Text, "0");
+    EXPECT_EQ(x[2].Text, "-0.175");
 }
 
 TEST(AxisValues, DecimalPointUnderACommaLocale) {
     KESTROVA_WITH_COMMA_LOCALE(comma);
-    EXPECT_EQ(AxisValues(ScaleOf(0, 0, 100, 100), TAxis::X, Step)[1].Text, "9.991");
+    EXPECT_EQ(AxisValues(ScaleOf(0, 0, 100, 100), TAxis::X, Step)[0].Text, "9.991");
     EXPECT_EQ(FormatAxisValue(2.5e-7, 6), "2.5e-07");
 }
 

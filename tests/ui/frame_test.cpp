@@ -58,14 +58,16 @@ TEST_F(FrameTest, MenuHasTheCommandsInOrderWithTheirInitialStates) {
 
     EXPECT_EQ(ItemTexts(Popup("&File")),
               (QStringList{"&New", "Open &Data", "Open &Image", "Save Data &As"}));
-    EXPECT_EQ(ItemTexts(Popup("&View")), (QStringList{"&Scale...", "-", "&Background color...", "-",
-                                                      "S&ymbols", "&Lines", "&Image"}));
-    EXPECT_EQ(ItemTexts(Popup("&Tool")), (QStringList{"&Draw"}));
+    EXPECT_EQ(ItemTexts(Popup("&View")),
+              (QStringList{"&Scale...", "-", "&Background color...", "-", "S&ymbols", "&Lines",
+                           "&Image", "-", "&Axis values"}));
+    EXPECT_EQ(ItemTexts(Popup("&Tool")), (QStringList{"&Draw", "-", "&Calibrate..."}));
     EXPECT_EQ(ItemTexts(Popup("&Help")), (QStringList{"&Contents", "-", "&About"}));
 
     EXPECT_TRUE(MenuAction(CM_SYMBOLS)->isChecked());
     EXPECT_TRUE(MenuAction(CM_LINES)->isChecked());
     EXPECT_FALSE(MenuAction(CM_IMAGE)->isChecked());
+    EXPECT_TRUE(MenuAction(CM_AXISVALUES)->isChecked());
     EXPECT_FALSE(MenuAction(CM_SAVEDATAAS)->isEnabled());
     EXPECT_FALSE(MenuAction(CM_IMAGE)->isEnabled());
 }
