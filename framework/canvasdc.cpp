@@ -335,7 +335,16 @@ void TCanvasDC::DrawText(TPoint deviceTopLeft, std::string_view text) {
     const QRect box(deviceTopLeft.X, deviceTopLeft.Y, size.Cx, size.Cy);
     QPainter& painter = Painter();
     painter.setFont(TextFont());
+    constexpr int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine;
+    if (const std::optional<TColor>& outline = GetTextOutline()) {
+        // The text moved by one pixel every way, under the text itself.
+        painter.setPen(ToQColor(*outline));
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx)
+                if (dx != 0 || dy != 0)
+                    painter.drawText(box.translated(dx, dy), flags, qtext);
+    }
     painter.setPen(ToQColor(GetTextColor()));
-    painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, qtext);
-    Changed(box);
+    painter.drawText(box, flags, qtext);
+    Changed(box.adjusted(-1, -1, 1, 1));
 }

@@ -240,10 +240,12 @@ void TDrawWindow::Paint(TDC& dc, bool, const TRect&) {
 }
 
 // X values hang below the axis, centred on their lines; Y values stand left
-// of it, their middles on their lines. Thinning looks at the boxes as they
-// come out in pixels, so it follows the window's size and the font.
+// of it, their middles on their lines. Black in a white outline, they read
+// on the background and on a picture alike. Thinning looks at the boxes as
+// they come out in pixels, so it follows the window's size and the font.
 void TDrawWindow::PaintAxisValues(TDC& dc) const {
-    dc.SetTextColor(TColor(0, 0, 0));
+    const TColor previousColor = dc.SetTextColor(TColor(0, 0, 0));
+    const std::optional<TColor> previousOutline = dc.SetTextOutline(TColor(255, 255, 255));
     for (const TAxis axis : {TAxis::X, TAxis::Y}) {
         const bool isX = axis == TAxis::X;
         const TTextAnchor anchor = isX ? TTextAnchor{THorizontalAnchor::Center, TVerticalAnchor::Top}
@@ -264,6 +266,8 @@ void TDrawWindow::PaintAxisValues(TDC& dc) const {
         for (const std::size_t i : LabelsToShow(centres, sizes, AxisValueSpacing))
             dc.TextOut(places[i].X, places[i].Y, values[i].Text, anchor);
     }
+    dc.SetTextOutline(previousOutline);
+    dc.SetTextColor(previousColor);
 }
 
 // Whatever comes of the turn, it is no longer pending; the paint goes on

@@ -104,6 +104,10 @@ TColor TDC::SetTextColor(TColor color) {
     return std::exchange(TextColor, color);
 }
 
+std::optional<TColor> TDC::SetTextOutline(std::optional<TColor> color) {
+    return std::exchange(TextOutline, color);
+}
+
 void TDC::TextOut(int x, int y, std::string_view text, TTextAnchor anchor) {
     const TPoint at = LogicalToDevice({x, y});
     const TSize size = GetTextExtent(text);

@@ -4,6 +4,7 @@
 #include "framework/gdi/types.h"
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 // A packed device-independent bitmap as a blit source: bottom-up rows of
@@ -61,6 +62,10 @@ public:
     int GetBkMode() const { return BkMode; }
     TColor SetTextColor(TColor color);
     TColor GetTextColor() const { return TextColor; }
+    // A one-pixel outline of this colour around every stroke of text, so
+    // that it reads on any ground; none at first.
+    std::optional<TColor> SetTextOutline(std::optional<TColor> color);
+    const std::optional<TColor>& GetTextOutline() const { return TextOutline; }
 
     // GDI's mapping: device = (logical - window origin) * viewport extent /
     // window extent + viewport origin, rounded to nearest (halves away from
@@ -79,9 +84,10 @@ public:
     virtual void Polyline(const TPoint* points, int count) = 0;
     virtual void Polygon(const TPoint* points, int count) = 0;
     virtual void Rectangle(int left, int top, int right, int bottom) = 0;
-    // One line of text in the text colour, drawn over what lies beneath it
-    // whatever the background mode (no box is filled behind it), placed so
-    // that the anchor of its box lies on the logical point (x, y).
+    // One line of text in the text colour (and its outline), drawn over what
+    // lies beneath it whatever the background mode (no box is filled behind
+    // it), placed so that the anchor of its box lies on the logical point
+    // (x, y).
     void TextOut(int x, int y, std::string_view text, TTextAnchor anchor);
     // The size of the text's box in device pixels, in the context's font.
     virtual TSize GetTextExtent(std::string_view text) const = 0;
@@ -109,5 +115,6 @@ private:
     int Rop2 = R2_COPYPEN;
     int BkMode = OPAQUE;
     TColor TextColor{};
+    std::optional<TColor> TextOutline;
     TPoint Position{};
 };

@@ -49,4 +49,5 @@ void TRecordingDC::DrawText(TPoint deviceTopLeft, std::string_view text) {
     Record(TOp::Text, {deviceTopLeft});
     Recorded.back().Text = text;
     Recorded.back().TextColor = GetTextColor();
+    Recorded.back().TextOutline = GetTextOutline();
 }

@@ -3,6 +3,7 @@
 #include "framework/gdi/dc.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,7 @@ public:
         TRect SourceRect{};         // StretchBlt only
         std::string Text{};         // Text only
         TColor TextColor{};         // Text only
+        std::optional<TColor> TextOutline{}; // Text only
     };
 
     const std::vector<TCall>& Calls() const { return Recorded; }

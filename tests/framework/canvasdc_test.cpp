@@ -129,7 +129,7 @@ void NeedFonts() {
     static QGuiApplication application(argc, argv);
 }
 
-TEST_F(CanvasDCTest, TextLiesInsideItsAnchoredBoxInTheTextColour) {
+TEST_F(CanvasDCTest, TextLiesInsideItsAnchoredBoxInTheTextColourAndXorUndoesIt) {
     NeedFonts();
     Canvas = QImage(120, 60, QImage::Format_RGB32);
     Canvas.fill(Grey);
@@ -152,6 +152,39 @@ TEST_F(CanvasDCTest, TextLiesInsideItsAnchoredBoxInTheTextColour) {
             ++inside;
         }
     EXPECT_GT(inside, 20);
+
+    // By XOR, the same text twice leaves the canvas as it was.
+    const QImage before = Canvas.copy();
+    dc.SetROP2(R2_XORPEN);
+    dc.TextOut(60, 30, "9.991", {THorizontalAnchor::Center, TVerticalAnchor::Top});
+    EXPECT_NE(Canvas, before);
+    dc.TextOut(60, 30, "9.991", {THorizontalAnchor::Center, TVerticalAnchor::Top});
+    EXPECT_EQ(Canvas, before);
+}
+
+TEST_F(CanvasDCTest, OutlinedTextHasTheOutlineRoundEveryStroke) {
+    NeedFonts();
+    Canvas = QImage(60, 30, QImage::Format_RGB32);
+    Canvas.fill(Grey);
+    TCanvasDC dc(Canvas);
+    dc.SetTextOutline(TColor(255, 255, 255));
+    dc.TextOut(2, 2, "8", {});
+    int text = 0, outline = 0;
+    for (int y = 0; y < Canvas.height(); ++y)
+        for (int x = 0; x < Canvas.width(); ++x) {
+            if (Canvas.pixel(x, y) != 0xFF000000u)
+                continue;
+            ++text;
+            // Every text pixel's neighbours are text or outline, never ground.
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx)
+                    EXPECT_NE(Canvas.pixel(x + dx, y + dy), Grey) << x << "," << y;
+        }
+    for (int y = 0; y < Canvas.height(); ++y)
+        for (int x = 0; x < Canvas.width(); ++x)
+            outline += Canvas.pixel(x, y) == 0xFFFFFFFFu;
+    EXPECT_GT(text, 5);
+    EXPECT_GT(outline, text);
 }
 
 } // namespace

@@ -197,6 +197,7 @@ TEST_F(AxisValuesTest, BelowAndLeftOfTheSquareCentredOnTheirLines) {
                   origin.X)
             << "left of the Y axis";
         EXPECT_EQ(x.TextColor, TColor(0, 0, 0));
+        EXPECT_EQ(x.TextOutline, TColor(255, 255, 255)) << "seen on a picture too";
     }
     EXPECT_EQ(texts[0].Text, "9.991");
     EXPECT_EQ(texts[19].Text, "99.91");
