@@ -1,12 +1,13 @@
 #include "datafile/datawriter.h"
 
 #include "core/curve.h"
+#include "datafile/replacementfile.h"
 
 #include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <fstream>
-#include <string>
+#include <ostream>
 #include <system_error>
 #include <vector>
 
@@ -53,20 +54,6 @@ bool CanWriteOver(const fs::path& path) {
     return probe.is_open();
 }
 
-// A name beside the target that nothing uses yet; empty when none is free.
-fs::path TemporaryBeside(const fs::path& target) {
-    std::error_code error;
-    for (int attempt = 0; attempt < 1000; ++attempt) {
-        fs::path candidate = target;
-        candidate += ".";
-        candidate += std::to_string(attempt);
-        candidate += ".tmp";
-        if (!fs::exists(candidate, error) && !error)
-            return candidate;
-    }
-    return {};
-}
-
 // Saving over a link writes the file it points to and keeps the link.
 fs::path ResolveLink(const fs::path& path) {
     std::error_code error;
@@ -80,27 +67,16 @@ TDataWriteResult WriteFailed() {
     return {false, FileError("Sorry, cannot write more. Disk full?")};
 }
 
-// Writes to the temporary file and renames it over the target; the target
-// is untouched unless everything succeeded.
-TDataWriteResult WriteThroughTemporary(const fs::path& target, const fs::path& temporary,
-                                       std::span<TCurve* const> curves, char separator) {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out.is_open())
+// The file replaces the target only when everything was written.
+TDataWriteResult WriteReplacement(const fs::path& target, std::span<TCurve* const> curves,
+                                  char separator) {
+    TReplacementFile file(target);
+    if (!file.IsOpen())
         return {false, FileError("Unable to open file for writing")};
+    std::ostream out(&file);
     TDataWriteResult result = WriteData(out, curves, separator);
-    out.close();
-    if (result.Saved && out.fail())
+    if (result.Saved && !file.Commit())
         result = WriteFailed();
-    std::error_code error;
-    if (result.Saved) {
-        if (fs::exists(target, error))
-            fs::permissions(temporary, fs::status(target, error).permissions(), error);
-        fs::rename(temporary, target, error);
-        if (error)
-            result = WriteFailed();
-    }
-    if (!result.Saved)
-        fs::remove(temporary, error);
     return result;
 }
 
@@ -137,8 +113,7 @@ TDataWriteResult WriteData(std::ostream& out, std::span<TCurve* const> curves, c
 
 TDataWriteResult SaveDataFile(const fs::path& path, std::span<TCurve* const> curves) {
     const fs::path target = ResolveLink(path);
-    const fs::path temporary = TemporaryBeside(target);
-    if (temporary.empty() || !CanWriteOver(target))
+    if (!CanWriteOver(target))
         return {false, FileError("Unable to open file for writing")};
-    return WriteThroughTemporary(target, temporary, curves, DataSeparator(path.string()));
+    return WriteReplacement(target, curves, DataSeparator(path.string()));
 }

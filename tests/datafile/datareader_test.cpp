@@ -2,8 +2,15 @@
 
 #include "framework/gdi/globalmemory.h"
 
+#include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <stdexcept>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -165,17 +172,42 @@ TEST_F(Reading, ReadErrorKeepsTheLinesBeforeIt) {
     EXPECT_EQ(sink.Points(0), TPoints(sink.PointCount, {1, 2}));
 }
 
-TEST_F(Reading, FileThatCannotBeReadIsReported) {
-    const std::filesystem::path folder = ::testing::TempDir();
-    TTableSink missing;
-    TDataReader(missing, -1, 0).ReadFile(folder / "no such file.dat");
-    EXPECT_EQ(missing.Messages, (std::vector{FileError("Unable to open file")}));
-    EXPECT_FALSE(missing.Ended) << "the status text stays as it was";
+// A writer that keeps knocking on the FIFO, so a reader that wrongly opens
+// it gets an empty file and the test fails instead of waiting for good.
+class TFifoKnocker {
+public:
+    explicit TFifoKnocker(const std::filesystem::path& fifo)
+        : Thread([fifo](std::stop_token stop) {
+              while (!stop.stop_requested()) {
+                  if (const int fd = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK); fd >= 0) {
+                      ::close(fd);
+                      return;
+                  }
+                  std::this_thread::sleep_for(std::chrono::milliseconds(5));
+              }
+          }) {}
 
-    TTableSink directory;
-    TDataReader(directory, -1, 0).ReadFile(folder);
-    EXPECT_EQ(directory.Messages, (std::vector{FileError("Error reading file")}));
-    EXPECT_EQ(directory.CountsText, "Curves: 0  Points: 0");
+private:
+    std::jthread Thread;
+};
+
+TEST_F(Reading, WhatIsNotARegularFileIsNotOpened) {
+    std::string folderName = ::testing::TempDir() + "kestrova-read-XXXXXX";
+    ASSERT_TRUE(::mkdtemp(folderName.data()));
+    const std::filesystem::path folder = folderName;
+    const std::filesystem::path fifo = folder / "x.dat";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::filesystem::path link = folder / "link.dat";
+    std::filesystem::create_symlink(fifo, link);
+    const TFifoKnocker knocker(fifo);
+
+    for (const std::filesystem::path& path : {folder / "no such file.dat", folder, fifo, link}) {
+        TTableSink sink;
+        TDataReader(sink, -1, 0).ReadFile(path);
+        EXPECT_EQ(sink.Messages, (std::vector{FileError("Unable to open file")})) << path;
+        EXPECT_FALSE(sink.Ended) << path << ": the status text stays as it was";
+    }
+    std::filesystem::remove_all(folder);
 }
 
 } // namespace
