@@ -2,15 +2,13 @@
 
 #include "framework/gdi/globalmemory.h"
 
-#include <chrono>
+#include "support/fifoknocker.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <stdexcept>
-#include <thread>
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -171,25 +169,6 @@ TEST_F(Reading, ReadErrorKeepsTheLinesBeforeIt) {
     EXPECT_LT(sink.PointCount, 30000u);
     EXPECT_EQ(sink.Points(0), TPoints(sink.PointCount, {1, 2}));
 }
-
-// A writer that keeps knocking on the FIFO, so a reader that wrongly opens
-// it gets an empty file and the test fails instead of waiting for good.
-class TFifoKnocker {
-public:
-    explicit TFifoKnocker(const std::filesystem::path& fifo)
-        : Thread([fifo](std::stop_token stop) {
-              while (!stop.stop_requested()) {
-                  if (const int fd = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK); fd >= 0) {
-                      ::close(fd);
-                      return;
-                  }
-                  std::this_thread::sleep_for(std::chrono::milliseconds(5));
-              }
-          }) {}
-
-private:
-    std::jthread Thread;
-};
 
 TEST_F(Reading, WhatIsNotARegularFileIsNotOpened) {
     std::string folderName = ::testing::TempDir() + "kestrova-read-XXXXXX";
