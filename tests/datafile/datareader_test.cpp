@@ -3,8 +3,8 @@
 #include "framework/gdi/globalmemory.h"
 
 #include "support/fifoknocker.h"
+#include "support/tempfolder.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <stdexcept>
 
@@ -171,9 +171,8 @@ TEST_F(Reading, ReadErrorKeepsTheLinesBeforeIt) {
 }
 
 TEST_F(Reading, WhatIsNotARegularFileIsNotOpened) {
-    std::string folderName = ::testing::TempDir() + "kestrova-read-XXXXXX";
-    ASSERT_TRUE(::mkdtemp(folderName.data()));
-    const std::filesystem::path folder = folderName;
+    const TTempFolder temp;
+    const std::filesystem::path& folder = temp.Path();
     const std::filesystem::path fifo = folder / "x.dat";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     const std::filesystem::path link = folder / "link.dat";
@@ -186,7 +185,6 @@ TEST_F(Reading, WhatIsNotARegularFileIsNotOpened) {
         EXPECT_EQ(sink.Messages, (std::vector{FileError("Unable to open file")})) << path;
         EXPECT_FALSE(sink.Ended) << path << ": the status text stays as it was";
     }
-    std::filesystem::remove_all(folder);
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "framework/vslider.h"
 #include "image/bmpwriter.h"
 #include "image/dib.h"
+#include "support/fifoknocker.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -20,6 +21,8 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -286,11 +289,34 @@ TEST_F(FilesTest, CancelledDialogsAndAMissingFileChangeNothing) {
     EXPECT_TRUE(MenuAction(CM_IMAGE)->isChecked());
     EXPECT_EQ(MessagePane(), status);
 
-    Ui->BoxAnswers.push_back(IDOK);
-    OpenData(ConfigDir / "no such file.dat");
-    EXPECT_EQ(BoxesShown().back(), Exclamation("Unable to open file", "File Error"));
-    EXPECT_EQ(Probe().CurrentCurve(), 0);
-    EXPECT_EQ(MessagePane(), status);
+    // A FIFO would keep the reading waiting for a writer for good.
+    const fs::path fifo = ConfigDir / "fifo.dat";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const TFifoKnocker knocker(fifo);
+    for (const fs::path& path : {ConfigDir / "no such file.dat", fifo}) {
+        Ui->BoxAnswers.push_back(IDOK);
+        OpenData(path);
+        EXPECT_EQ(BoxesShown().back(), Exclamation("Unable to open file", "File Error")) << path;
+        EXPECT_EQ(Probe().CurrentCurve(), 0);
+        EXPECT_EQ(MessagePane(), status);
+    }
+}
+
+// A name that is not UTF-8 reaches the file system as the bytes it was.
+TEST_F(FilesTest, ALatin1NameIsSavedAndOpenedUnderItsOwnBytes) {
+    BeginCurve();
+    AddPoint(1, 2);
+    Command(CM_DRAW);
+    const std::string name = "caf\xe9.dat";
+    SaveData(ConfigDir / name);
+    EXPECT_EQ(Probe().DataSaved(), 1);
+    std::vector<std::string> names;
+    for (const fs::directory_entry& entry : fs::directory_iterator(ConfigDir))
+        names.push_back(entry.path().filename().string());
+    EXPECT_NE(std::find(names.begin(), names.end(), name), names.end());
+
+    OpenData(ConfigDir / name);
+    EXPECT_EQ(Points(1), (std::vector<TCurvePoint>{{1, 2}}));
 }
 
 // The reading draws every point into the window as it comes; a repaint
