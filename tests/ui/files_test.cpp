@@ -3,15 +3,19 @@
 #include "core/curve.h"
 #include "framework/gdi/messagebox.h"
 #include "framework/gdi/usermessage.h"
+#include "framework/qtuserinterface.h"
 #include "framework/vslider.h"
 #include "image/bmpwriter.h"
 #include "image/dib.h"
 #include "support/fifoknocker.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QImage>
 #include <QMainWindow>
+#include <QTimer>
 #include <QToolButton>
 #include <QWidget>
 
@@ -317,6 +321,23 @@ TEST_F(FilesTest, ALatin1NameIsSavedAndOpenedUnderItsOwnBytes) {
 
     OpenData(ConfigDir / name);
     EXPECT_EQ(Points(1), (std::vector<TCurvePoint>{{1, 2}}));
+}
+
+// Qt's own file dialog, offered such a name as the last one saved, hands it
+// back byte for byte when accepted as it stands.
+TEST_F(FilesTest, TheRealSaveDialogHandsBackALatin1NameUnchanged) {
+    TOpenSaveDialog::TData data(OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, DataFilter, "", "dat");
+    data.FileName = (ConfigDir / "caf\xe9.dat").string();
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        QMetaObject::invokeMethod(dialog, "accept");
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+    std::string chosen;
+    EXPECT_TRUE(TQtUserInterface().GetFileName(nullptr, data, true, chosen));
+    EXPECT_EQ(chosen, data.FileName);
 }
 
 // The reading draws every point into the window as it comes; a repaint
