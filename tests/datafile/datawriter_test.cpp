@@ -268,42 +268,30 @@ TEST_F(SavedFile, LongestNameAndCrashLeaveNothingBehind) {
     EXPECT_EQ(files, (std::vector{crashed, file}));
 }
 
-// A folder that refuses new files: read-only, or for root (whom permissions
-// do not stop) immutable. Undone when it ends.
+// A folder that refuses new files while it lives: read-only, or for root
+// (whom permissions do not stop) immutable, where the file system can.
 class SealedFolder {
 public:
-    explicit SealedFolder(const fs::path& folder) : Folder(folder) {
-        if (::geteuid() != 0) {
-            fs::permissions(Folder, fs::perms::owner_read | fs::perms::owner_exec);
-            Sealed = true;
-            return;
-        }
-        const int fd = ::open(Folder.c_str(), O_RDONLY | O_DIRECTORY);
-        int flags = 0;
-        if (fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0) {
-            flags |= FS_IMMUTABLE_FL;
-            Sealed = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-        }
-        if (fd >= 0)
-            ::close(fd);
-    }
-    ~SealedFolder() {
-        if (::geteuid() != 0) {
-            fs::permissions(Folder, fs::perms::owner_all);
-            return;
-        }
-        const int fd = ::open(Folder.c_str(), O_RDONLY | O_DIRECTORY);
-        int flags = 0;
-        if (fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0) {
-            flags &= ~FS_IMMUTABLE_FL;
-            ::ioctl(fd, FS_IOC_SETFLAGS, &flags);
-        }
-        if (fd >= 0)
-            ::close(fd);
-    }
+    explicit SealedFolder(fs::path folder) : Folder(std::move(folder)) { Sealed = Seal(true); }
+    ~SealedFolder() { Seal(false); }
     bool Sealed = false;
 
 private:
+    bool Seal(bool on) const {
+        if (::geteuid() != 0) {
+            fs::permissions(Folder, on ? fs::perms::owner_read | fs::perms::owner_exec
+                                       : fs::perms::owner_all);
+            return true;
+        }
+        const int fd = ::open(Folder.c_str(), O_RDONLY | O_DIRECTORY);
+        int flags = 0;
+        bool done = fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+        flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+        done = done && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+        if (fd >= 0)
+            ::close(fd);
+        return done;
+    }
     fs::path Folder;
 };
 
