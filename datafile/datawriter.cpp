@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <cstring>
 #include <fstream>
 #include <ostream>
 #include <system_error>
@@ -26,13 +27,15 @@ TUserMessage FileError(const char* text) {
 // to_chars writes what printf would in the C locale, so the point stays a
 // point whatever locale the program runs under.
 char* FormatNumber(char* out, double value) {
-    char digits[MaxNumberLength + 8];
     const auto result =
-        std::to_chars(digits, digits + sizeof digits, value, std::chars_format::scientific, 10);
-    const auto length = static_cast<std::size_t>(result.ptr - digits);
-    if (length < NumberWidth)
-        out = std::fill_n(out, NumberWidth - length, ' ');
-    return std::copy(digits, result.ptr, out);
+        std::to_chars(out, out + MaxNumberLength, value, std::chars_format::scientific, 10);
+    const auto length = static_cast<std::size_t>(result.ptr - out);
+    if (length >= NumberWidth)
+        return result.ptr;
+    const std::size_t pad = NumberWidth - length;
+    std::memmove(out + pad, out, length);
+    std::fill_n(out, pad, ' ');
+    return out + NumberWidth;
 }
 
 bool EndsWithCsv(std::string_view name) {
@@ -88,6 +91,8 @@ char DataSeparator(std::string_view fileName) {
 
 TDataWriteResult WriteData(std::ostream& out, std::span<TCurve* const> curves, char separator) {
     std::vector<char> line(2 * MaxNumberLength + curves.size() + 2);
+    // Straight into the stream's buffer: a line costs no stream sentry.
+    std::streambuf& buffer = *out.rdbuf();
     for (std::size_t slot = 0; slot < curves.size(); ++slot) {
         TCurve& curve = *curves[slot];
         curve.Rewind();
@@ -98,7 +103,11 @@ TDataWriteResult WriteData(std::ostream& out, std::span<TCurve* const> curves, c
             p = FormatNumber(p, point.Y);
             *p++ = '\r';
             *p++ = '\n';
-            out.write(line.data(), p - line.data());
+            const std::streamsize length = p - line.data();
+            if (buffer.sputn(line.data(), length) != length) {
+                out.setstate(std::ios::badbit);
+                break;
+            }
         }
         // Flushing here rather than after every line: a failing disk shows
         // at the check below all the same, and the file only replaces the
