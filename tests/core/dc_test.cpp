@@ -47,6 +47,15 @@ TEST(DeviceContext, AnisotropicMappingRoundsLikeGdi) {
     EXPECT_EQ(dc.LogicalToDevice({-661, -666}), (TPoint{1, 800})); // 0.5 rounds away from zero
 }
 
+TEST(DeviceContext, EachAxisUsesItsOwnExtents) {
+    TRecordingDC dc;
+    dc.SetMapMode(MM_ANISOTROPIC);
+    dc.SetWindowExt({1000, 500});
+    dc.SetViewportExt({100, 200});
+    EXPECT_EQ(dc.LogicalToDevice({100, 100}), (TPoint{10, 40}));
+    EXPECT_EQ(dc.LogicalToDeviceWidth(30), 3) << "pen widths follow x";
+}
+
 TEST(DeviceContext, LineToDrawsFromTheCurrentPosition) {
     TRecordingDC dc;
     dc.MoveTo(1, 2);
