@@ -68,4 +68,18 @@ TEST(DeviceContext, LineToDrawsFromTheCurrentPosition) {
     EXPECT_EQ(dc.GetCurrentPosition(), (TPoint{7, 2}));
 }
 
+TEST(Colors, LinesContrastWithTheBackgroundByLuminance) {
+    const TColor black(0, 0, 0), white(255, 255, 255);
+    const std::pair<TColor, TColor> rows[] = {
+        {TColor(192, 192, 192), black}, {TColor(255, 255, 255), black},
+        {TColor(128, 128, 128), black}, {TColor(255, 255, 0), black},
+        {TColor(0, 255, 0), black},     {TColor(0, 0, 0), white},
+        {TColor(0, 0, 255), white},     {TColor(255, 0, 0), black},
+        {TColor(100, 100, 100), white}, {TColor(0, 0, 128), white},
+    };
+    for (auto [background, expected] : rows)
+        EXPECT_EQ(ContrastingColor(background), expected)
+            << background.Red() << "," << background.Green() << "," << background.Blue();
+}
+
 } // namespace
