@@ -4,10 +4,9 @@
 #include "framework/gdi/platformprobes.h"
 #include "framework/profile.h"
 #include "framework/systemprobes.h"
+#include "support/tempfolder.h"
 
 #include <gtest/gtest.h>
-
-#include <unistd.h>
 
 #include <chrono>
 #include <filesystem>
@@ -89,10 +88,6 @@ const TUserMessage CannotUse{CannotUseText, "Kestrova Ctl3d error", MB_YESNO | M
 class Ctl3dSteps : public ::testing::Test {
 protected:
     void SetUp() override {
-        Dir = fs::temp_directory_path() /
-              ("kestrova-ctl3d-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(Dir);
         fs::create_directories(Dir / "program");
         fs::create_directories(Dir / "system");
         Probes.Program = (Dir / "program" / "kestrova").string();
@@ -100,7 +95,6 @@ protected:
         EnabledAnswer = 1;
         Registrations = 0;
     }
-    void TearDown() override { fs::remove_all(Dir); }
 
     // One start of the program: both steps in order, boxes recorded and
     // answered with `answer`.
@@ -122,7 +116,8 @@ protected:
         return {std::istreambuf_iterator<char>(in), {}};
     }
 
-    fs::path Dir;
+    TTempFolder Folder;
+    const fs::path& Dir = Folder.Path();
     TFakeProbes Probes;
     std::optional<TCtl3dSwitch> Switch;
     std::vector<TUserMessage> Boxes;
