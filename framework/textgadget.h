@@ -10,8 +10,9 @@ class QFont;
 
 // A text pane of a status bar: a fixed width, a recessed border and
 // left-aligned text. The width is the given number of average characters,
-// or more when the texts the pane must show whole need it. It keeps its text whether or not a status
-// bar shows it; the status bar that shows it does not own it.
+// or more when the texts the pane must show whole need it. It keeps its
+// text whether or not a status bar shows it; the status bar that shows it
+// does not own it.
 class TTextGadget {
 public:
     enum TBorderStyle { Recessed };

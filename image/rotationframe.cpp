@@ -15,7 +15,8 @@ constexpr long double InverseGraphExtent = 1.0L / GraphExtent;
 constexpr long double CornerLimit = 1000.0L * GraphExtent;
 
 int Rounded(long double v) {
-    return static_cast<int>(RoundHalfDown(static_cast<double>(std::clamp(v, -CornerLimit, CornerLimit))));
+    const long double kept = std::clamp(v, -CornerLimit, CornerLimit);
+    return static_cast<int>(RoundHalfDown(static_cast<double>(kept)));
 }
 
 } // namespace

@@ -61,7 +61,8 @@ TColor ReadBkColor() {
 // a sign, a point and a three-digit exponent, or after the four zeros of a
 // small fraction.
 std::vector<std::string> WidestPositionTexts(char axis) {
-    return {FormatPositionPane(axis, -1.234567891e-100), FormatPositionPane(axis, -0.0001234567891)};
+    return {FormatPositionPane(axis, -1.234567891e-100),
+            FormatPositionPane(axis, -0.0001234567891)};
 }
 
 std::vector<std::string> MessagePaneTexts() {

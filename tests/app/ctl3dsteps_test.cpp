@@ -123,22 +123,17 @@ protected:
     std::vector<TUserMessage> Boxes;
 };
 
-TEST_F(Ctl3dSteps, FirstStartWithoutTheLibraryAsksAndYesIsRemembered) {
-    Start(IDYES);
+TEST_F(Ctl3dSteps, WithoutTheLibraryEveryStartAsksUntilAnsweredYes) {
+    Start(IDNO);
     EXPECT_EQ(TakeBoxes(), std::vector{CannotUse});
     EXPECT_TRUE(Probes.Loaded.empty()) << "a new platform loads nothing";
+    EXPECT_FALSE(fs::exists(Ini())) << "No writes nothing";
+    Start(IDYES);
+    EXPECT_EQ(TakeBoxes(), std::vector{CannotUse});
     EXPECT_EQ(Contents(Ini()), "[Startup]\nShowCtl3DError=0\n");
     Start(IDYES);
     EXPECT_TRUE(TakeBoxes().empty());
     EXPECT_EQ(ShowError(), 0);
-}
-
-TEST_F(Ctl3dSteps, NoLeavesTheKeyUnwrittenAndAsksAgain) {
-    Start(IDNO);
-    EXPECT_EQ(TakeBoxes(), std::vector{CannotUse});
-    EXPECT_FALSE(fs::exists(Ini()));
-    Start(IDNO);
-    EXPECT_EQ(TakeBoxes(), std::vector{CannotUse});
 }
 
 TEST_F(Ctl3dSteps, OldPlatformWithAWorkingLibraryUsesItQuietly) {

@@ -39,7 +39,8 @@ TEST(RangeField, OneNumberAndNothingElse) {
         EXPECT_TRUE(ReadRangeField(text, value)) << text;
         EXPECT_EQ(value, expected) << text;
     }
-    for (const char* text : {"", "   ", "abc", "1e3abc", "1 2", "1,5.3", "1e", "inf", "0x10", "-"}) {
+    for (const char* text :
+         {"", "   ", "abc", "1e3abc", "1 2", "1,5.3", "1e", "inf", "0x10", "-"}) {
         double value = -7;
         EXPECT_FALSE(ReadRangeField(text, value)) << text;
         EXPECT_EQ(value, -7) << text;

@@ -1,13 +1,8 @@
 #include "image/rotationframe.h"
 
-#include "image/pixelrotation.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdint>
-#include <numbers>
-#include <vector>
 
 namespace {
 
@@ -73,60 +68,6 @@ TEST(TurnedGraphSquareCorners, UnevenStretchMakesAParallelogram) {
     EXPECT_EQ(corners[1], (TPoint{8381, 9733})) << "8651.1 - 270.5, 8651.1 + 1082";
     const auto squeezed = TurnedGraphSquareCorners(541, 1e-12);
     EXPECT_GT(squeezed[2].Y, 8000000) << "kept inside int";
-}
-
-// The angle, in degrees, of the line through the pixels of value 1: y on x
-// when it runs along x, x on y when it runs along y.
-double FittedAngle(const std::vector<std::uint8_t>& matrix, int width, bool alongX) {
-    double n = 0, su = 0, sv = 0, suu = 0, suv = 0;
-    for (std::size_t i = 0; i < matrix.size(); ++i) {
-        if (matrix[i] != 1)
-            continue;
-        const double x = static_cast<double>(i % width), y = static_cast<double>(i / width);
-        const double u = alongX ? x : y, v = alongX ? y : x;
-        n += 1;
-        su += u;
-        sv += v;
-        suu += u * u;
-        suv += u * v;
-    }
-    return std::atan((n * suv - su * sv) / (n * suu - su * su)) * 180 / std::numbers::pi;
-}
-
-// Lining the frame up with a tilted axis of an unevenly stretched picture
-// and letting go turns the pixels so that the axis comes out straight.
-TEST(TurnedGraphSquareCorners, LinedUpWithATiltedAxisTheTurnMakesItStraight) {
-    constexpr int Width = 928, Height = 732; // 926 pixels shown, rows padded
-    const TRect shown{0, 0, 926, 732};
-    constexpr double Side = 8934; // the image square the shown part fills
-    const struct {
-        int Pending;
-        std::int32_t XRes, YRes;
-    } rows[] = {{270, 2835, 2835}, {-541, 2835, 2835}, {400, 5670, 2835}};
-    for (const auto& row : rows) {
-        const auto corners =
-            TurnedGraphSquareCorners(row.Pending, PictureStretch(shown, row.XRes, row.YRes));
-        for (const bool alongX : {true, false}) {
-            // The axis drawn where the frame's bottom (or left) edge lies,
-            // through the middle of the picture.
-            const TPoint edge = alongX ? corners[2] : corners[0];
-            const double dx = edge.X * shown.Width() / Side, dy = edge.Y * shown.Height() / Side;
-            std::vector<std::uint8_t> source(Width * Height, 0), target(Width * Height);
-            const int steps = 700, cx = 463, cy = 366;
-            for (int i = -steps / 2; i <= steps / 2; ++i) {
-                const int x = cx + static_cast<int>(std::lround(i * dx / (2 * steps)));
-                const int y = cy + static_cast<int>(std::lround(i * dy / (2 * steps)));
-                source[y * Width + x] = 1;
-            }
-            Rotate2DMatrix(source.data(), target.data(), Width, Height, cx, cy, 0,
-                           -PendingRotationSine(row.Pending), 1,
-                           static_cast<double>(row.XRes) / row.YRes);
-            EXPECT_NEAR(FittedAngle(source, Width, alongX), 0, 10) << "drawn tilted";
-            EXPECT_GT(std::abs(FittedAngle(source, Width, alongX)), 0.5);
-            EXPECT_NEAR(FittedAngle(target, Width, alongX), 0, 0.05)
-                << row.Pending << (alongX ? " x axis" : " y axis");
-        }
-    }
 }
 
 } // namespace

@@ -119,7 +119,8 @@ TEST_F(FrameTest, PanesShowTheirLongestTextsWhole) {
         const QString digit(d);
         for (const char* axis : {"X", "Y"}) {
             const QString ten = digit.repeated(10);
-            const QString number = QStringLiteral("-%1.%2e-1%3").arg(digit, ten.left(9), ten.left(2));
+            const QString number =
+                QStringLiteral("-%1.%2e-1%3").arg(digit, ten.left(9), ten.left(2));
             texts[*axis == 'X' ? 0 : 1] << axis + QStringLiteral("=") + number
                                         << axis + QStringLiteral("=-0.000") + ten;
         }
