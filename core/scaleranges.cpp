@@ -1,9 +1,7 @@
 #include "core/scaleranges.h"
 
 #include "core/curve.h"
-#include "datafile/datanumber.h"
 
-#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -31,21 +29,6 @@ std::string FormatRangeValue(double value, int n) {
 
 std::string FormatPositionPane(char axis, double value) {
     return std::string{axis, '='} + FormatG(value, 10, 10, true);
-}
-
-bool ReadRangeField(std::string_view text, double& value) {
-    std::string number(text);
-    std::replace(number.begin(), number.end(), ',', '.');
-    const char* const last = number.data() + number.size();
-    double read = 0.0;
-    const char* end = ReadDataNumber(number.data(), last, read);
-    if (!end)
-        return false;
-    end = std::find_if(end, last, [](char c) { return c != ' ' && (c < '\t' || c > '\r'); });
-    if (end != last)
-        return false;
-    value = read;
-    return true;
 }
 
 bool DataBounds(const TCurve* const* curves, int currentCurve, TDataBounds& bounds) {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 
 class TCurve;
 
@@ -24,11 +23,6 @@ struct TDataBounds {
 // curves without points add nothing). True when the curves hold two or more
 // points in all, which is enough to fit a range to.
 bool DataBounds(const TCurve* const* curves, int currentCurve, TDataBounds& bounds);
-
-// Reads a Scale dialog field: one number of the data-file kind and nothing
-// else, blanks around it allowed, a decimal comma taken as the point. False
-// for anything else, an empty field included; `value` is then untouched.
-bool ReadRangeField(std::string_view text, double& value);
 
 struct TScaleRanges {
     double MinX = 0, MaxX = 0, MinY = 0, MaxY = 0;

@@ -2,6 +2,7 @@
 
 #include "core/graphscale.h"
 #include "core/scaleranges.h"
+#include "datafile/datanumber.h"
 #include "framework/gdi/messagebox.h"
 #include "resources/tables/ids.h"
 #include "window/drawwindow.h"
@@ -53,7 +54,7 @@ bool TSetScaleDial::CanClose() {
         {IDC_MAXY, "Max Y", ranges.MaxY, fit && fitY},
     };
     for (const auto& field : fields) {
-        if (field.Fitted || ReadRangeField(GetDlgItemText(field.Id, FieldCharsRead), field.Value))
+        if (field.Fitted || ReadFieldNumber(GetDlgItemText(field.Id, FieldCharsRead), field.Value))
             continue;
         Window->MessageBox(std::string("Invalid number in ") + field.Name + "!", "",
                            MB_OK | MB_ICONEXCLAMATION);

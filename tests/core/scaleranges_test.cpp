@@ -1,6 +1,5 @@
 #include "core/scaleranges.h"
 
-#include "datafile/datanumber.h"
 #include "support/commalocale.h"
 #include "testcurves.h"
 
@@ -27,24 +26,6 @@ TEST(RangeText, DecimalPointUnderACommaLocale) {
     KESTROVA_WITH_COMMA_LOCALE(comma);
     EXPECT_EQ(FormatPositionPane('X', 2.5), "X=2.5       ");
     EXPECT_EQ(FormatRangeValue(0.25, 10), "      0.25");
-}
-
-TEST(RangeField, OneNumberAndNothingElse) {
-    const std::pair<const char*, double> numbers[] = {
-        {"100", 100},   {"  -1.5e2\t", -150}, {"2,5", 2.5}, {" ,5 ", 0.5},
-        {"+3", 3},      {"5.", 5},            {"1e999", DataNumberLimit},
-    };
-    for (auto [text, expected] : numbers) {
-        double value = -7;
-        EXPECT_TRUE(ReadRangeField(text, value)) << text;
-        EXPECT_EQ(value, expected) << text;
-    }
-    for (const char* text :
-         {"", "   ", "abc", "1e3abc", "1 2", "1,5.3", "1e", "inf", "0x10", "-"}) {
-        double value = -7;
-        EXPECT_FALSE(ReadRangeField(text, value)) << text;
-        EXPECT_EQ(value, -7) << text;
-    }
 }
 
 using Bounds = CurveTest;
