@@ -1,8 +1,9 @@
 #include "datafile/datanumber.h"
 
+#include <algorithm>
 #include <charconv>
-#include <string>
 #include <cstdint>
+#include <string>
 #include <system_error>
 
 namespace {
@@ -72,20 +73,17 @@ const char* ReadDataNumber(const char* first, const char* last, double& value) {
     return end;
 }
 
-bool ReadTypedNumber(std::string_view text, double& value) {
+bool ReadFieldNumber(std::string_view text, double& value) {
     std::string number(text);
-    const std::size_t comma = number.find(',');
-    if (comma != std::string::npos) {
-        if (number.find_first_of(",.", comma + 1) != std::string::npos ||
-            number.find('.') < comma)
-            return false; // two separators: thousands grouping is not read
-        number[comma] = '.';
-    }
+    std::replace(number.begin(), number.end(), ',', '.');
     const char* const last = number.data() + number.size();
-    const char* end = ReadDataNumber(number.data(), last, value);
+    double read = 0.0;
+    const char* end = ReadDataNumber(number.data(), last, read);
     if (!end)
         return false;
-    while (end != last && IsSpace(*end))
-        ++end;
-    return end == last;
+    end = std::find_if_not(end, last, IsSpace);
+    if (end != last)
+        return false;
+    value = read;
+    return true;
 }

@@ -17,7 +17,8 @@ inline constexpr double DataNumberLimit = std::numeric_limits<double>::max();
 // Returns the position after the number, or nullptr when none starts there.
 const char* ReadDataNumber(const char* first, const char* last, double& value);
 
-// A number typed into a field: one data number and nothing else but white
-// space around it, with either a decimal point or a decimal comma (one of
-// them; "1,5" reads as 1.5). False when the text is anything else.
-bool ReadTypedNumber(std::string_view text, double& value);
+// Reads a field that is to hold one number (a Scale dialog field): the
+// number as above and nothing else, blanks around it allowed, a decimal
+// comma taken as the point. False for anything else, an empty field
+// included; `value` is then untouched.
+bool ReadFieldNumber(std::string_view text, double& value);

@@ -7,12 +7,13 @@
 #include "resources/tables/ids.h"
 #include "window/drawwindow.h"
 
+#include <limits>
 #include <string>
 
 namespace {
 
-// Far more than any number needs; the rest of a longer text is not read.
-constexpr int FieldCharsRead = 64;
+// A field is read whole: a number cut short would read silently wrong.
+constexpr int FieldCharsRead = std::numeric_limits<int>::max();
 
 TAxisKind KindOf(bool log) {
     return log ? TAxisKind::Log10 : TAxisKind::Linear;
@@ -31,14 +32,22 @@ void TCalibrateDial::SetupWindow() {
 }
 
 bool TCalibrateDial::CanClose() {
+    // In tab order, named as the labels name them.
     double values[4];
-    const int fields[4] = {IDC_VALUEX1, IDC_VALUEX2, IDC_VALUEY1, IDC_VALUEY2};
+    const struct {
+        int Id;
+        const char* Name;
+    } fields[4] = {{IDC_VALUEX1, "First X"},
+                   {IDC_VALUEX2, "Second X"},
+                   {IDC_VALUEY1, "First Y"},
+                   {IDC_VALUEY2, "Second Y"}};
     for (int i = 0; i < 4; ++i) {
-        if (!ReadTypedNumber(GetDlgItemText(fields[i], FieldCharsRead), values[i])) {
-            Window->MessageBox("Please type a number for each of the four points.", "",
-                               MB_OK | MB_ICONEXCLAMATION);
-            return false;
-        }
+        if (ReadFieldNumber(GetDlgItemText(fields[i].Id, FieldCharsRead), values[i]))
+            continue;
+        Window->MessageBox(std::string("Invalid number in ") + fields[i].Name + "!", "",
+                           MB_OK | MB_ICONEXCLAMATION);
+        FocusDlgItem(fields[i].Id);
+        return false;
     }
     const TAxisKind xKind = KindOf(IsDlgButtonChecked(IDC_LOGX));
     const TAxisKind yKind = KindOf(IsDlgButtonChecked(IDC_LOGY));

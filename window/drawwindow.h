@@ -194,11 +194,13 @@ private:
     // The held curves, each slot's or null.
     std::array<TCurve*, MaxCurves> HeldCurves() const;
     void BeginDrag(const TPoint& point, const char* cursor);
-    void EndDrag();
+    // Ends the drag; a click (press and release closer than the drag
+    // distance) takes its rubber band off.
+    void EndDrag(bool click);
     void PlacePoint(const TPoint& logical);
-    // The values at the grid lines, below the square for X and left of it
-    // for Y, every n-th where they would crowd.
-    void PaintAxisValues(TDC& dc) const;
+    // The values at the grid lines in the axes' ink, below the square for X
+    // and left of it for Y, every n-th where they would crowd.
+    void PaintAxisValues(TDC& dc, TColor ink) const;
     // A calibration click released at the client pixel: taken and marked,
     // refused, or the last one, which brings the dialog.
     void TakeCalibrationClick(const TPoint& logical, const TPoint& client);

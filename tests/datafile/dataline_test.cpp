@@ -126,20 +126,21 @@ TEST(DataNumber, BeyondDoubleRangeReadsAsLargestDouble) {
     EXPECT_EQ(Number("0e999999").first, 0.0);
 }
 
-TEST(DataNumber, TypedNumbersTakeAPointOrAComma) {
-    const std::vector<std::pair<std::string, double>> numbers = {
-        {"2.5", 2.5}, {" 2,5 ", 2.5}, {"-1,5e3", -1500}, {",5", 0.5},
-        {"1e400", DataNumberLimit}, {"\t7\n", 7},
+TEST(FieldNumber, OneNumberAndNothingElseACommaAsThePoint) {
+    const std::pair<const char*, double> numbers[] = {
+        {"100", 100},   {"  -1.5e2\t", -150}, {"2,5", 2.5}, {" ,5 ", 0.5},
+        {"+3", 3},      {"5.", 5},            {"1e999", DataNumberLimit},
     };
-    for (const auto& [text, want] : numbers) {
-        double value = 0;
-        EXPECT_TRUE(ReadTypedNumber(text, value)) << '"' << text << '"';
-        EXPECT_EQ(value, want) << '"' << text << '"';
+    for (auto [text, expected] : numbers) {
+        double value = -7;
+        EXPECT_TRUE(ReadFieldNumber(text, value)) << text;
+        EXPECT_EQ(value, expected) << text;
     }
-    for (const char* text : {"", "  ", "1,000.5", "1.000,5", "1,2,3", "1.2.3", "12 kg", "inf", "x1",
-                             "1 2", ","}) {
-        double value = 0;
-        EXPECT_FALSE(ReadTypedNumber(text, value)) << '"' << text << '"';
+    for (const char* text :
+         {"", "   ", "abc", "1e3abc", "1 2", "1,5.3", "1e", "inf", "0x10", "-"}) {
+        double value = -7;
+        EXPECT_FALSE(ReadFieldNumber(text, value)) << text;
+        EXPECT_EQ(value, -7) << text;
     }
 }
 

@@ -162,7 +162,7 @@ TEST_F(CalibrationTest, DialogRefusesWhatCannotCalibrateAndStaysOpen) {
         EXPECT_TRUE(dialog.isVisible());
     });
     ExpectBoxes(Ui->Boxes,
-                {Refusal("Please type a number for each of the four points."),
+                {Refusal("Invalid number in Second X!"),
                  Refusal(CalibrationMessage(TCalibrationResult::EqualXValues)),
                  Refusal(CalibrationMessage(TCalibrationResult::YValueNotPositive)),
                  Refusal(CalibrationMessage(TCalibrationResult::OutsideDoubles))});
