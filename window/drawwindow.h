@@ -197,6 +197,9 @@ private:
     // Ends the drag; a click (press and release closer than the drag
     // distance) takes its rubber band off.
     void EndDrag(bool click);
+    // A drag's moves draw the rubber band: a zoom or a stretch, not a press
+    // that places a point or takes a calibration click.
+    bool DrawsRubberBand() const;
     void PlacePoint(const TPoint& logical);
     // The values at the grid lines in the axes' ink, below the square for X
     // and left of it for Y, every n-th where they would crowd.

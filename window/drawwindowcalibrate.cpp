@@ -45,7 +45,7 @@ void TDrawWindow::CancelCalibration() {
         return;
     Calibration.End();
     if (DragDC && LeftButtonDown)
-        EndDrag();
+        EndDrag(false);
     MessageGadget.SetText("Calibration cancelled.");
     Invalidate(true); // takes the marks away
 }
