@@ -9,6 +9,8 @@
 #include "framework/windowwidget.h"
 
 #include <QCursor>
+#include <QFontMetrics>
+#include <QPainter>
 #include <QMetaObject>
 
 TWindow::TWindow(TWindow* parent)
@@ -168,10 +170,26 @@ void TWindow::CheckMenuItem(int id, bool checked) {
 void TWindow::PaintCanvas() {
     QImage& canvas = Widget->Canvas();
     canvas.fill(QColor(BkgndColor.Red(), BkgndColor.Green(), BkgndColor.Blue()));
-    TCanvasDC dc(canvas);
-    Painting = true;
-    Paint(dc, true, GetClientRect());
-    Painting = false;
+    {
+        TCanvasDC dc(canvas);
+        Painting = true;
+        Paint(dc, true, GetClientRect());
+        Painting = false;
+    }
+    PaintOverlayText(canvas);
     if (!DeferredBoxes.empty())
         QMetaObject::invokeMethod(Widget, [this] { ShowDeferredBoxes(); }, Qt::QueuedConnection);
+}
+
+void TWindow::PaintOverlayText(QImage& canvas) const {
+    if (OverlayText.empty())
+        return;
+    QPainter painter(&canvas);
+    const QString text = QString::fromStdString(OverlayText);
+    const QFontMetrics metrics(painter.font());
+    const int height = metrics.height() + 2;
+    const QRect box(0, canvas.height() - height, canvas.width(), height);
+    painter.fillRect(box, Qt::white);
+    painter.setPen(Qt::black);
+    painter.drawText(box.adjusted(3, 0, -3, 0), Qt::AlignVCenter | Qt::AlignLeft, text);
 }

@@ -58,6 +58,9 @@ public:
     virtual void EvChildNotify(int childId, unsigned code);
 
     void Invalidate(bool erase = true);
+    // A line of text every paint puts over the foot of the picture, on a
+    // box of its own; empty for none.
+    void SetOverlayText(const std::string& text) { OverlayText = text; }
     TRect GetClientRect() const;
     void SetBkgndColor(TColor color);
     TColor GetBkgndColor() const { return BkgndColor; }
@@ -105,6 +108,7 @@ private:
         unsigned Flags;
     };
     void PaintCanvas();
+    void PaintOverlayText(QImage& canvas) const;
     void ShowDeferredBoxes();
 
     TWindow* Parent;
@@ -114,4 +118,5 @@ private:
     bool Created = false;
     bool Painting = false;
     std::vector<TDeferredBox> DeferredBoxes;
+    std::string OverlayText;
 };
