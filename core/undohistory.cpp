@@ -60,6 +60,8 @@ TUndoHistory::TTableState TUndoHistory::TableState(const TCurveTableRef& table) 
 }
 
 void TUndoHistory::BeginStep(std::string name, const TCurveTableRef& table) {
+    if (PendingDepth++ > 0)
+        return;
     Pending = std::make_unique<TStep>();
     Pending->Name = std::move(name);
     Pending->ChangesCurves = true;
@@ -75,10 +77,12 @@ void TUndoHistory::Discard(std::unique_ptr<TCurve>& slot) {
 }
 
 void TUndoHistory::EndStep(const TCurveTableRef& table, bool clearsSaved) {
-    if (!Pending)
+    if (PendingDepth == 0 || !Pending)
+        return;
+    Pending->ClearsSaved = Pending->ClearsSaved || clearsSaved;
+    if (--PendingDepth > 0)
         return;
     std::unique_ptr<TStep> step = std::move(Pending);
-    step->ClearsSaved = clearsSaved;
     step->TableAfter = TableState(table);
     for (int slot = 0; slot < MaxCurves; ++slot) {
         const TSlotState after = SlotState(table.Curves[slot]);

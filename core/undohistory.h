@@ -45,7 +45,8 @@ class TUndoHistory {
     // between, every curve taken out of its slot goes through Discard, which
     // keeps it for Undo. clearsSaved: the change makes the curves differ from
     // the file last saved (points added or read). A step that changed
-    // nothing is dropped.
+    // nothing is dropped. Steps begun inside a step are part of it (File New
+    // ends the drawing of a curve first, for instance).
     void BeginStep(std::string name, const TCurveTableRef& table);
     void Discard(std::unique_ptr<TCurve>& slot);
     void EndStep(const TCurveTableRef& table, bool clearsSaved);
@@ -97,5 +98,6 @@ class TUndoHistory {
     std::size_t Done = 0;
     std::optional<std::size_t> SavedAt;
     std::unique_ptr<TStep> Pending;
+    int PendingDepth = 0;
     std::array<TSlotState, MaxCurves> PendingSlots;
 };

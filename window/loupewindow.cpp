@@ -3,7 +3,6 @@
 #include "core/loupemapping.h"
 #include "core/mousemapping.h"
 #include "framework/gdi/dc.h"
-#include "framework/keys.h"
 
 namespace {
 
@@ -95,13 +94,8 @@ void TLoupeWindow::EvMouseWheel(const TPoint&, int delta) {
     const int next = NextLoupeMagnification(Magnification, delta > 0 ? 1 : -1);
     if (next == Magnification)
         return;
-    // Keep the cross-hair on the same logical point: the pointer pixel stays
-    // the centre, so only a held position has to be scaled.
-    if (Held) {
-        const TPoint centre{LoupeSize.Cx / 2, LoupeSize.Cy / 2};
-        Held = TPoint{centre.X + (Held->X - centre.X) * next / Magnification,
-                      centre.Y + (Held->Y - centre.Y) * next / Magnification};
-    }
+    // The loupe magnifies about its centre; a held cross-hair stays under the
+    // pointer and so names a point nearer to or farther from the centre.
     Magnification = next;
     Invalidate();
 }

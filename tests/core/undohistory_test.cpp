@@ -144,6 +144,24 @@ TEST_F(UndoHistory, FileNewKeepsTheDroppedCurvesForUndo) {
     EXPECT_EQ(CountOf(2), 2u);
 }
 
+TEST_F(UndoHistory, AStepInsideAStepIsPartOfIt) {
+    BeginCurve();
+    AddPoint(1, 1);
+    History.BeginStep("Open Data", Ref());
+    EndCurve(); // reading a file ends the drawing first
+    Read(1, 5);
+    History.EndStep(Ref(), false);
+    EXPECT_EQ(History.UndoName(), "Open Data");
+    EXPECT_EQ(DrawMode, 0);
+    History.Undo(Ref());
+    EXPECT_EQ(DrawMode, 1) << "one undo takes back the read and the end of drawing";
+    EXPECT_EQ(CurrentCurve, 0);
+    EXPECT_EQ(History.UndoName(), "Add Point");
+    History.MarkSaved();
+    History.Redo(Ref());
+    EXPECT_FALSE(History.IsAtSavedState()) << "the inner read made the outer step unsaved";
+}
+
 TEST_F(UndoHistory, AStepThatChangedNothingIsNotKept) {
     History.BeginStep("New", Ref()); // File New answered No
     History.EndStep(Ref(), false);
