@@ -171,6 +171,11 @@ void TDecoratedFrame::EnableMenu(QMenu& menu) {
         TCommandEnabler enabler(id);
         Client->EvCommandEnable(enabler);
         action->setEnabled(enabler.IsEnabled());
+        if (const auto& text = enabler.GetText()) {
+            const QString shown = action->text();
+            const qsizetype tab = shown.indexOf(QLatin1Char('\t'));
+            action->setText(QString::fromStdString(*text) + (tab < 0 ? QString() : shown.mid(tab)));
+        }
     }
 }
 
