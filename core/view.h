@@ -1,13 +1,9 @@
 #pragma once
 
+#include "core/logicalspace.h"
 #include "framework/gdi/types.h"
 
 #include <optional>
-
-// The image square: where painting stretches the shown part of the picture,
-// 133 logical units beyond the graph square on every side.
-inline constexpr int ImageSquareLow = -133;
-inline constexpr int ImageSquareHigh = 8801;
 
 // What the user looks at: the graph ranges of the graph square and the part
 // of the picture (in picture pixels, rows counted from the top) stretched

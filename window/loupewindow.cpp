@@ -45,6 +45,12 @@ std::optional<TPoint> TLoupeWindow::CrossHairPoint() const {
     return ClientToLogical(Pointer, client);
 }
 
+bool TLoupeWindow::IsPointerInside() const {
+    const TPoint p = GetPointerPos();
+    const TRect client = GetClientRect();
+    return p.X >= 0 && p.Y >= 0 && p.X < client.Right && p.Y < client.Bottom;
+}
+
 void TLoupeWindow::PlaceAtCrossHair() {
     if (const auto logical = CrossHairPoint())
         Source.LoupeClick(*logical);

@@ -44,8 +44,10 @@ public:
     // The logical point under the cross-hair; none while the drawing window
     // has no area.
     std::optional<TPoint> CrossHairPoint() const;
-    // True while the pointer is over the loupe.
+    // True once the pointer moved over the loupe, until it follows again.
     bool IsHeld() const { return Held.has_value(); }
+    // True while the pointer is over the loupe's picture.
+    bool IsPointerInside() const;
     // Places the point under the cross-hair (the held loupe's Space and
     // Enter).
     void PlaceAtCrossHair();
