@@ -9,7 +9,7 @@ class TDC;
 
 // What the loupe magnifies and where its clicks go: the drawing window.
 class TLoupeSource {
-public:
+  public:
     virtual ~TLoupeSource() = default;
     // The client size of the window the loupe magnifies.
     virtual TSize LoupeSourceSize() const = 0;
@@ -29,7 +29,7 @@ public:
 // loupe it holds still and the cross-hair follows the pointer on the finer
 // step of loupe pixels. It paints only itself.
 class TLoupeWindow : public TWindow {
-public:
+  public:
     static constexpr TSize LoupeSize{240, 240};
     static constexpr int StartMagnification = 8;
 
@@ -57,7 +57,7 @@ public:
     void EvLButtonUp(const TPoint& point) override;
     void EvMouseWheel(const TPoint& point, int delta) override;
 
-private:
+  private:
     void DrawCrossHair(TDC& dc, TPoint at) const;
 
     TWindow& DrawWindow;
