@@ -176,10 +176,13 @@ void TDrawWindow::WriteBkColor() const {
                                   IniFileName);
 }
 
+// The window takes the keyboard, for the arrow keys, Space, Enter and
+// Escape.
 void TDrawWindow::SetupWindow() {
     TWindow::SetupWindow();
     if (Frame)
         AboutDialog = Frame->MakeAboutDialog(*this);
+    SetFocus();
 }
 
 void TDrawWindow::PrepareDC(TDC& dc) const {

@@ -14,7 +14,6 @@ const TPen CrossHairPen{TColor{255, 255, 255}, 1, PS_SOLID};
 TLoupeWindow::TLoupeWindow(TWindow& drawWindow, TLoupeSource& source)
     : TWindow(&drawWindow), DrawWindow(drawWindow), Source(source) {
     MakeToolWindow("Loupe", LoupeSize);
-    SetBkgndColor({0, 0, 0});
 }
 
 void TLoupeWindow::Show(bool visible) {
@@ -27,11 +26,14 @@ void TLoupeWindow::Show(bool visible) {
         MoveWindowTo({corner.X - frame.Width() - ScreenMargin, corner.Y + ScreenMargin});
     }
     TWindow::Show(visible);
-    if (visible)
+    if (visible) {
+        SetBkgndColor(DrawWindow.GetBkgndColor());
         Invalidate();
+    }
 }
 
 void TLoupeWindow::Follow(const TPoint& pointer) {
+    SetBkgndColor(DrawWindow.GetBkgndColor());
     Pointer = pointer;
     Held.reset();
     if (IsVisible())
@@ -56,6 +58,8 @@ void TLoupeWindow::PlaceAtCrossHair() {
         Source.LoupeClick(*logical);
 }
 
+// Erased (before this paint) in the drawing window's background colour, so
+// the picture shows as it does there.
 void TLoupeWindow::Paint(TDC& dc, bool, const TRect&) {
     const TSize client = Source.LoupeSourceSize();
     const auto target = CrossHairPoint();
@@ -64,6 +68,9 @@ void TLoupeWindow::Paint(TDC& dc, bool, const TRect&) {
         return;
     }
     PrepareLoupeDC(dc, client, Pointer, Magnification, LoupeSize);
+    // Symbols as outlines: filled, magnified, they would hide the very
+    // picture the loupe is for.
+    dc.SelectObject(TBrush::Hollow());
     Source.PaintMagnified(dc);
     const TPoint at = dc.LogicalToDevice(*target);
     DrawCrossHair(dc, at);
