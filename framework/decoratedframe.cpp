@@ -92,8 +92,7 @@ QMainWindow* TDecoratedFrame::GetHandle() const {
 }
 
 void TDecoratedFrame::SetIcon(const char* iconName) {
-    Widget->setWindowIcon(
-        QIcon(QStringLiteral(":/icons/%1.png").arg(QString::fromLatin1(iconName))));
+    Widget->setWindowIcon(QIcon(QStringLiteral(":/icons/%1.png").arg(QString::fromLatin1(iconName))));
 }
 
 void TDecoratedFrame::SetAcceleratorTable(int id) {
