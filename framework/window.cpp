@@ -8,6 +8,7 @@
 #include "framework/userinterface.h"
 #include "framework/windowwidget.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QFontMetrics>
 #include <QPainter>
@@ -192,4 +193,8 @@ void TWindow::PaintOverlayText(QImage& canvas) const {
     painter.fillRect(box, Qt::white);
     painter.setPen(Qt::black);
     painter.drawText(box.adjusted(3, 0, -3, 0), Qt::AlignVCenter | Qt::AlignLeft, text);
+}
+
+int TWindow::GetDragDistance() {
+    return QApplication::startDragDistance();
 }

@@ -2,6 +2,7 @@
 // background image in, and the image's recall to how it was loaded.
 
 #include "window/drawwindow.h"
+#include "window/panetexts.h"
 
 #include "core/curve.h"
 #include "datafile/datareader.h"
@@ -80,7 +81,7 @@ void TDrawWindow::CmOpenImage() {
     ImageSrcRect = TRect{0, 0, ImageWidth, ImageHeight};
     ImageMoved = 0;
     Views.Reset(ViewNow());
-    MessageGadget.SetText("RIGHT button to stretch, SLIDER to rotate image");
+    MessageGadget.SetText(ImageLoadedText);
 }
 
 void TDrawWindow::RecallImagePosition() {

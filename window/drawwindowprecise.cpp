@@ -229,14 +229,12 @@ bool TDrawWindow::PlacePointAtPointer() {
     return true;
 }
 
-// The rubber band is drawn once more by XOR, which takes it off; the drag's
-// button, when let go, then finds no drag to end.
+// The rubber band is taken off as after a click; the drag's button, when
+// let go, then finds no drag to end.
 bool TDrawWindow::CancelDrag() {
     if (!DragDC)
         return false;
-    if (!DrawMode)
-        DragDC->Rectangle(DragStart.X, DragStart.Y, DragEnd.X, DragEnd.Y);
-    EndDrag();
+    EndDrag(true);
     return true;
 }
 
