@@ -251,6 +251,19 @@ TEST_F(PreciseTest, TheLoupeFollowsHoldsAndPlacesPointsOnTheFinerStep) {
     EXPECT_EQ(loupe->CrossHairPoint(), expected) << "held while the pointer is in it";
     EXPECT_EQ(MenuText("&Edit", CM_UNDO), "&Undo Add Point\tCtrl+Z");
 
+    // Over the loupe an arrow moves the pointer one loupe pixel, and Space
+    // places the point under the cross-hair there.
+    QCursor::setPos(loupe->GetHandle()->mapToGlobal(finer));
+    Key(Qt::Key_Right);
+    const QPoint nudged = finer + QPoint(1, 0);
+    EXPECT_EQ(loupe->GetHandle()->mapFromGlobal(QCursor::pos()), nudged);
+    Key(Qt::Key_Space);
+    ASSERT_EQ(Points(0).size(), 2u);
+    EXPECT_EQ(Points(0)[1],
+              GraphPoint(*LoupeToLogical({nudged.x(), nudged.y()},
+                                         {Client()->width(), Client()->height()},
+                                         {at.x(), at.y()}, m, TLoupeWindow::LoupeSize)));
+
     QWheelEvent in(centre, loupe->GetHandle()->mapToGlobal(centre), QPoint(), QPoint(0, 120),
                    Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(loupe->GetHandle(), &in);
