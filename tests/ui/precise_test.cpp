@@ -259,10 +259,9 @@ TEST_F(PreciseTest, TheLoupeFollowsHoldsAndPlacesPointsOnTheFinerStep) {
     EXPECT_EQ(loupe->GetHandle()->mapFromGlobal(QCursor::pos()), nudged);
     Key(Qt::Key_Space);
     ASSERT_EQ(Points(0).size(), 2u);
-    EXPECT_EQ(Points(0)[1],
-              GraphPoint(*LoupeToLogical({nudged.x(), nudged.y()},
-                                         {Client()->width(), Client()->height()},
-                                         {at.x(), at.y()}, m, TLoupeWindow::LoupeSize)));
+    EXPECT_EQ(Points(0)[1], GraphPoint(*LoupeToLogical(
+                                {nudged.x(), nudged.y()}, {Client()->width(), Client()->height()},
+                                {at.x(), at.y()}, m, TLoupeWindow::LoupeSize)));
 
     QWheelEvent in(centre, loupe->GetHandle()->mapToGlobal(centre), QPoint(), QPoint(0, 120),
                    Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
