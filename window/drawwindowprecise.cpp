@@ -4,9 +4,7 @@
 
 #include "window/drawwindow.h"
 
-#include "core/curve.h"
 #include "core/graphscale.h"
-#include "core/mousemapping.h"
 #include "core/scaleranges.h"
 #include "framework/clientdc.h"
 #include "framework/commandenabler.h"
