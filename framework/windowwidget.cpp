@@ -17,8 +17,21 @@ TPoint ClientPoint(const QMouseEvent* event) {
 
 unsigned VirtualKey(int key) {
     switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return VK_RETURN;
     case Qt::Key_Escape:
         return VK_ESCAPE;
+    case Qt::Key_Space:
+        return VK_SPACE;
+    case Qt::Key_Left:
+        return VK_LEFT;
+    case Qt::Key_Up:
+        return VK_UP;
+    case Qt::Key_Right:
+        return VK_RIGHT;
+    case Qt::Key_Down:
+        return VK_DOWN;
     default:
         return 0;
     }
@@ -88,6 +101,16 @@ void TWindowWidget::mouseDoubleClickEvent(QMouseEvent* event) {
 void TWindowWidget::mouseMoveEvent(QMouseEvent* event) {
     if (Owner)
         Owner->EvMouseMove(ClientPoint(event));
+}
+
+void TWindowWidget::wheelEvent(QWheelEvent* event) {
+    const int delta = event->angleDelta().y();
+    if (!Owner || delta == 0) {
+        event->ignore();
+        return;
+    }
+    const QPoint p = event->position().toPoint();
+    Owner->EvMouseWheel({p.x(), p.y()}, delta);
 }
 
 void TWindowWidget::keyPressEvent(QKeyEvent* event) {

@@ -58,6 +58,6 @@ bool TCalibrateDial::CanClose() {
         Window->MessageBox(CalibrationMessage(result), "", MB_OK | MB_ICONEXCLAMATION);
         return false;
     }
-    Window->SetGraphScale(ranges, xKind, yKind);
+    Window->SetScaleRanges(ranges, xKind, yKind);
     return true;
 }

@@ -1,7 +1,8 @@
 // The drawing window's calibration by clicked points: four clicks collected
 // while the message pane says which point to click, each marked on the
 // picture, then the Calibrate dialog for their values. The picture stays as
-// it is throughout; anything that would move it ends the calibration.
+// it is throughout; anything that would move it ends the calibration. Esc
+// ends it too (the window's key handler).
 
 #include "window/drawwindow.h"
 
@@ -9,7 +10,6 @@
 #include "framework/clientdc.h"
 #include "framework/commandenabler.h"
 #include "framework/gdi/messagebox.h"
-#include "framework/keys.h"
 #include "window/calibratedial.h"
 
 namespace {
@@ -31,13 +31,6 @@ void TDrawWindow::CmCalibrate() {
 // A calibration is not begun again halfway; Esc ends it.
 void TDrawWindow::CeCalibrate(TCommandEnabler& ce) {
     ce.Enable(!Calibration.IsActive());
-}
-
-bool TDrawWindow::EvKeyDown(unsigned key, unsigned) {
-    if (key != VK_ESCAPE || !Calibration.IsActive())
-        return false;
-    CancelCalibration();
-    return true;
 }
 
 void TDrawWindow::CancelCalibration() {
@@ -70,7 +63,11 @@ void TDrawWindow::TakeCalibrationClick(const TPoint& logical, const TPoint& clie
         MessageGadget.SetText(Calibration.Prompt());
         return;
     }
+    // One step of the undo history and of the views, as a Scale change is.
+    const TView before = ViewNow();
     const bool calibrated = TCalibrateDial(this, Calibration).Execute() == IDOK;
+    if (calibrated)
+        RecordViewChange("Calibrate", before);
     Calibration.End();
     MessageGadget.SetText(calibrated ? "Scale calibrated." : "Calibration cancelled.");
     Invalidate(true);

@@ -86,6 +86,6 @@ bool TSetScaleDial::CanClose() {
                            MB_OK | MB_ICONEXCLAMATION);
         return false;
     }
-    Window->SetGraphScale(ranges, xKind, yKind);
+    Window->SetScaleRanges(ranges, xKind, yKind);
     return true;
 }
