@@ -116,6 +116,15 @@ TEST_F(CalibrationTest, FourClicksAndTheirValuesSetTheScaleThePictureStays) {
     EXPECT_NEAR(GraphScale.ToGraphY(Logical(Ticks[3]).Y), 1000, ulps * 1000);
     EXPECT_EQ(Probe().ImageSrcRect(), (TRect{3, 4, 30, 25})) << "the picture does not move";
     EXPECT_TRUE(Ui->Boxes.empty());
+
+    // One step of the undo history, axis kinds and all.
+    const double calibratedMax = GraphScale.GetYMax();
+    Command(CM_UNDO);
+    EXPECT_EQ(GraphScale.GetYKind(), TAxisKind::Linear);
+    EXPECT_EQ(GraphScale.GetXMax(), 100);
+    Command(CM_REDO);
+    EXPECT_EQ(GraphScale.GetYKind(), TAxisKind::Log10);
+    EXPECT_EQ(GraphScale.GetYMax(), calibratedMax);
 }
 
 TEST_F(CalibrationTest, ASecondPointAtTheFirstOnesPlaceIsAskedForAgain) {
