@@ -236,9 +236,10 @@ private:
     // The values at the grid lines in the axes' ink, below the square for X
     // and left of it for Y, every n-th where they would crowd.
     void PaintAxisValues(TDC& dc, TColor ink) const;
-    // A calibration click released at the client pixel: taken and marked,
-    // refused, or the last one, which brings the dialog.
-    void TakeCalibrationClick(const TPoint& logical, const TPoint& client);
+    // A calibration click (in the window or the loupe) at the logical
+    // point: taken and marked, refused, or the last one, which brings the
+    // dialog.
+    void TakeCalibrationClick(const TPoint& logical);
     // Ends a calibration in progress, with a drag it began; nothing else.
     void CancelCalibration();
     // Shows the all-slots-used error and answers true when no slot is free.

@@ -14,8 +14,8 @@
 
 namespace {
 
-// Half the arms of the cross that marks a clicked point, in pixels.
-constexpr int MarkArm = 6;
+// The arms of the cross that marks a clicked point, in logical units.
+constexpr int MarkArm = 70;
 
 } // namespace
 
@@ -43,21 +43,23 @@ void TDrawWindow::CancelCalibration() {
     Invalidate(true); // takes the marks away
 }
 
-void TDrawWindow::TakeCalibrationClick(const TPoint& logical, const TPoint& client) {
+void TDrawWindow::TakeCalibrationClick(const TPoint& logical) {
     const TCalibrationResult taken = Calibration.Take(logical);
     if (taken != TCalibrationResult::Done) {
         MessageBox(CalibrationMessage(taken), "", MB_OK | MB_ICONEXCLAMATION);
         return;
     }
     {
-        // A cross in client pixels, by XOR like the rubber band.
+        // A cross by XOR, like the rubber band; the repaint at the end
+        // takes it away.
         TClientDC dc(*this);
+        PrepareDC(dc);
         dc.SelectObject(RubberPen);
         dc.SetROP2(R2_XORPEN);
-        dc.MoveTo(client.X - MarkArm, client.Y);
-        dc.LineTo(client.X + MarkArm + 1, client.Y);
-        dc.MoveTo(client.X, client.Y - MarkArm);
-        dc.LineTo(client.X, client.Y + MarkArm + 1);
+        dc.MoveTo(logical.X - MarkArm, logical.Y);
+        dc.LineTo(logical.X + MarkArm, logical.Y);
+        dc.MoveTo(logical.X, logical.Y - MarkArm);
+        dc.LineTo(logical.X, logical.Y + MarkArm);
     }
     if (!Calibration.IsComplete()) {
         MessageGadget.SetText(Calibration.Prompt());

@@ -90,7 +90,7 @@ void TDrawWindow::EvLButtonUp(const TPoint& point) {
     if (!start || !end)
         return;
     if (Calibration.IsActive()) {
-        TakeCalibrationClick(*end, point);
+        TakeCalibrationClick(*end);
         return;
     }
     if (DrawMode) {

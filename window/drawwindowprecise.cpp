@@ -269,8 +269,15 @@ std::string TDrawWindow::PositionText(const TPoint& logical) const {
            FormatPositionPane('Y', GraphScale.ToGraphY(logical.Y));
 }
 
+// The loupe's finer point serves a calibration as it serves drawing.
 void TDrawWindow::LoupeClick(const TPoint& logical) {
-    if (!DrawMode || DragDC)
+    if (DragDC)
+        return;
+    if (Calibration.IsActive()) {
+        TakeCalibrationClick(logical);
+        return;
+    }
+    if (!DrawMode)
         return;
     PlacePoint(logical);
     ShowCounts();

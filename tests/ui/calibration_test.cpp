@@ -6,6 +6,7 @@
 #include "framework/gdi/recordingdc.h"
 #include "image/bmpwriter.h"
 #include "image/dib.h"
+#include "window/loupewindow.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -139,6 +140,14 @@ TEST_F(CalibrationTest, ASecondPointAtTheFirstOnesPlaceIsAskedForAgain) {
     EXPECT_EQ(MessagePane(), "Click a point of known Y (2 of 2)");
     ExpectBoxes(Ui->Boxes, {Refusal(CalibrationMessage(TCalibrationResult::SameXPosition)),
                             Refusal(CalibrationMessage(TCalibrationResult::SameYPosition))});
+}
+
+TEST_F(CalibrationTest, AClickInTheLoupeIsACalibrationClick) {
+    Command(CM_LOUPE);
+    Command(CM_CALIBRATE);
+    QTest::mouseMove(Client(), Ticks[0]);
+    QTest::mouseClick(Probe().Loupe()->GetHandle(), Qt::LeftButton, {}, QPoint(120, 120));
+    EXPECT_EQ(MessagePane(), "Click a point of known X (2 of 2)");
 }
 
 TEST_F(CalibrationTest, EscapeOrTheRightButtonCancelsAndLeftClicksZoomAgain) {
