@@ -45,8 +45,10 @@ TView TDrawWindow::ViewNow() const {
 }
 
 // The picture's part is taken only where it fits the picture loaded now: a
-// view remembered from another picture brings back its scale alone.
+// view remembered from another picture brings back its scale alone. The
+// picture may move, so points clicked for a calibration no longer hold.
 void TDrawWindow::ShowView(const TView& view) {
+    CancelCalibration();
     ApplyViewScale(view);
     if (Dib && view.Shown != ImageSrcRect && FitsPicture(view.Shown, ImageWidth, ImageHeight)) {
         ImageSrcRect = view.Shown;
