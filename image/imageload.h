@@ -1,7 +1,9 @@
 #pragma once
 
+#include "framework/gdi/pixelrows.h"
 #include "framework/gdi/types.h"
 #include "framework/gdi/usermessage.h"
+#include "image/importprogress.h"
 
 #include <cstdint>
 #include <memory>
@@ -39,6 +41,19 @@ struct TImageLoad {
 // already let go of the previous image. A refused image leaves backupBits
 // as it was.
 TImageLoad LoadImage(const std::string& path, TPixelCopy& backupBits);
+
+// Makes an image of the kind a bitmap file gives from a decoded picture:
+// 1-bit and 8-bit pictures keep their pixels and palette (laid over white,
+// padded to the full table of the bit count); 32-bit pictures are reduced to 256 colours
+// or fewer with TColourQuantiser. No pixel copy is taken here, so that the
+// caller can let go of the decoded picture first. A null Dib with no
+// message means `progress` stopped the work.
+TImageLoad ConvertPicture(const TPixelRows& picture, const TImportProgress& progress = {});
+
+// Lets go of the old pixel copy and takes one of `dib` into backupBits;
+// when that cannot be allocated the image is dropped with "Sorry, not
+// enough memory.".
+TImageLoad KeepImage(std::unique_ptr<TDib> dib, TPixelCopy& backupBits);
 
 // Puts the pixels back as loaded and the whole picture in view:
 // imageSrcRect = (0, 0, width, height), imageMoved = 0. Nothing happens
