@@ -184,11 +184,12 @@ std::uint32_t TColourQuantiser::OverWhite(std::uint32_t argb) {
 bool TColourQuantiser::CollectExact(const TPixelRows& picture, const TImportProgress& progress) {
     ExactKeys.assign(std::size_t{1} << ExactSlotBits, EmptyKey);
     ExactIndexes.assign(ExactKeys.size(), 0);
-    std::uint32_t last = EmptyKey;
     for (int y = 0; y < picture.Height; ++y) {
         if (!ReportRows(progress, y, picture.Height))
             return false;
         const std::uint32_t* row = PixelRow(picture, y);
+        // Any value but the first pixel's, so that the first is looked up.
+        std::uint32_t last = picture.Width > 0 ? ~row[0] : 0;
         for (int x = 0; x < picture.Width; ++x) {
             if (row[x] == last)
                 continue;
@@ -303,7 +304,7 @@ std::optional<TColourQuantiser> TColourQuantiser::Build(const TPixelRows& pictur
 
 void TColourQuantiser::MapRow(const TPixelRows& picture, int y, std::uint8_t* out) const {
     const std::uint32_t* row = PixelRow(picture, y);
-    std::uint32_t last = EmptyKey;
+    std::uint32_t last = picture.Width > 0 ? ~row[0] : 0;
     std::uint8_t lastIndex = 0;
     for (int x = 0; x < picture.Width; ++x) {
         if (row[x] != last) {
