@@ -106,8 +106,8 @@ TTempFiles::~TTempFiles() {
     std::filesystem::remove_all(Folder, ignored);
 }
 
-std::string TTempFiles::Write(const std::vector<std::uint8_t>& bytes) {
-    const std::string path = Folder + "/image" + std::to_string(Count++) + ".bmp";
+std::string TTempFiles::Write(const std::vector<std::uint8_t>& bytes, const std::string& suffix) {
+    const std::string path = Folder + "/image" + std::to_string(Count++) + suffix;
     std::ofstream file(path, std::ios::binary);
     file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     if (!file)

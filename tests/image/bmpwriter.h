@@ -55,7 +55,8 @@ public:
     TTempFiles& operator=(const TTempFiles&) = delete;
     ~TTempFiles();
 
-    std::string Write(const std::vector<std::uint8_t>& bytes);
+    // A new file of these bytes, its name ending in `suffix`.
+    std::string Write(const std::vector<std::uint8_t>& bytes, const std::string& suffix = ".bmp");
     std::string Write(const TBmp& bmp) { return Write(bmp.Bytes()); }
     // A name in the test's folder that no file has.
     std::string Missing() const;
