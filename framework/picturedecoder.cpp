@@ -160,6 +160,33 @@ TPixelRows RowsOf(const QImage& image) {
     return rows;
 }
 
+int PaletteBits(QImage::Format format) {
+    switch (format) {
+    case QImage::Format_Mono:
+        return 1;
+    case QImage::Format_Indexed8:
+    case QImage::Format_Grayscale8:
+        return 8;
+    default:
+        return 0;
+    }
+}
+
+// An image over the target's memory when the reader announces a palette
+// picture of a known size; a null image otherwise. The reader fills it in
+// place when the picture turns out as announced.
+QImage TargetImage(const QImageReader& reader, QSize size, const TRowsTarget& target) {
+    const QImage::Format format = reader.imageFormat();
+    const int bits = PaletteBits(format);
+    if (!target || bits == 0 || !size.isValid())
+        return {};
+    const auto stride = static_cast<std::ptrdiff_t>((static_cast<std::int64_t>(size.width()) * bits + 31) / 32 * 4);
+    std::uint8_t* memory = target(size.width(), size.height(), bits, stride);
+    if (!memory)
+        return {};
+    return QImage(memory, size.width(), size.height(), static_cast<qsizetype>(stride), format);
+}
+
 } // namespace
 
 std::int64_t ReadImportPixelLimit(const std::string& iniFile) {
@@ -177,7 +204,8 @@ void TDecodedPicture::Release() {
     Pixels.reset();
 }
 
-TDecodedPicture DecodePicture(const std::string& path, std::int64_t maxPixels) {
+TDecodedPicture DecodePicture(const std::string& path, std::int64_t maxPixels,
+                              const TRowsTarget& target) {
     TWatchedFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::ReadOnly))
         return Refused("Cannot open the picture file.");
@@ -194,11 +222,12 @@ TDecodedPicture DecodePicture(const std::string& path, std::int64_t maxPixels) {
     const std::int64_t limitMb = maxPixels * MostBytesPerPixel / (1 << 20) + 1;
     QImageReader::setAllocationLimit(
         static_cast<int>(std::min<std::int64_t>(limitMb, std::numeric_limits<int>::max())));
-    QImage image;
+    QImage image = TargetImage(reader, announced, target);
     {
         const TWarningWatch warnings;
         file.Watching = true;
-        image = reader.read();
+        if (image.isNull() ? (image = reader.read()).isNull() : !reader.read(&image))
+            image = QImage();
         file.Watching = false;
     }
     if (image.isNull())

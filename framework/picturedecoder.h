@@ -3,7 +3,9 @@
 #include "framework/gdi/pixelrows.h"
 #include "framework/gdi/usermessage.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -31,13 +33,23 @@ struct TDecodedPicture {
     void Release();
 };
 
+// Memory offered for a palette picture's rows (1 or 8 bits a pixel, top row
+// first, `stride` bytes apart), so that they are decoded where they are to
+// stay; null to let the decoder keep its own. The memory must outlive the
+// decoded picture.
+using TRowsTarget =
+    std::function<std::uint8_t*(int width, int height, int bitCount, std::ptrdiff_t stride)>;
+
 // Decodes the file. A picture of more than maxPixels pixels is refused
 // before decoding when the reader can tell its size from the header, and
 // after it otherwise; so are a file no reader takes, one that cannot be
 // read, and one that ends before its picture does (a half-decoded picture
 // is never handed out). The messages name the picture's size and the limit,
-// or say what is wrong with the file.
-TDecodedPicture DecodePicture(const std::string& path, std::int64_t maxPixels);
+// or say what is wrong with the file. When the reader tells ahead that the
+// picture has a palette, `target` is asked for memory for its rows; the
+// rows handed out then lie there whenever the reader could use it.
+TDecodedPicture DecodePicture(const std::string& path, std::int64_t maxPixels,
+                              const TRowsTarget& target = {});
 
 // Whether one of the platform's image readers recognises the file's
 // contents, whatever its name.

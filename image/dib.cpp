@@ -272,6 +272,19 @@ std::unique_ptr<TDib> TDib::Create(int width, int height, int bitCount,
     return dib;
 }
 
+void TDib::SetColors(const std::vector<std::uint32_t>& palette) {
+    std::uint8_t* entry = Block.get() + HeaderBytes;
+    for (int i = 0; i < NumColors; ++i, entry += InfoEntryBytes)
+        PutU32(entry, static_cast<std::size_t>(i) < palette.size() ? palette[static_cast<std::size_t>(i)] : 0);
+}
+
+void TDib::SetResolution(std::int32_t xPelsPerMeter, std::int32_t yPelsPerMeter) {
+    PutU32(Block.get() + 24, static_cast<std::uint32_t>(xPelsPerMeter));
+    PutU32(Block.get() + 28, static_cast<std::uint32_t>(yPelsPerMeter));
+    XPelsPerMeter = xPelsPerMeter;
+    YPelsPerMeter = yPelsPerMeter;
+}
+
 std::size_t TDib::GetRowBytes() const {
     return static_cast<std::size_t>(RowBytes(Width, BitCount));
 }

@@ -50,6 +50,13 @@ public:
     int GetNumColors() const { return NumColors; }
     // The file had the 12-byte header of the old presentation-manager kind.
     bool IsOldStyle() const { return OldStyle; }
+    // Replaces the colour table's entries with 0x00RRGGBB values (entries
+    // beyond those given become black) and sets the resolution: for an
+    // image made by Create whose pixels were filled before its colours were
+    // known.
+    void SetColors(const std::vector<std::uint32_t>& palette);
+    void SetResolution(std::int32_t xPelsPerMeter, std::int32_t yPelsPerMeter);
+
     // Bytes of one stored row, padded to 4 bytes.
     std::size_t GetRowBytes() const;
     // biSizeImage equals the bytes the width, height and bit count need

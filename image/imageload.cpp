@@ -99,14 +99,20 @@ std::uint8_t* StoredRow(TDib& dib, int y) {
     return dib.GetBits() + static_cast<std::size_t>(stored) * dib.GetRowBytes();
 }
 
-// Palette pictures: the rows turned bottom-up, the pixels as they are, the
-// palette laid over white.
-TImageLoad CopyPalettePicture(const TPixelRows& picture, const TImportProgress& progress) {
-    TImageLoad load;
+// A palette picture's colours laid over white, as many as its bit count
+// can refer to.
+std::vector<std::uint32_t> ShownPalette(const TPixelRows& picture) {
     std::vector<std::uint32_t> palette(std::size_t{1} << picture.BitCount, 0);
     const std::size_t given = std::min(palette.size(), picture.Palette.size());
     for (std::size_t i = 0; i < given; ++i)
         palette[i] = TColourQuantiser::OverWhite(picture.Palette[i]);
+    return palette;
+}
+
+// Palette pictures: the rows turned bottom-up, the pixels as they are.
+TImageLoad CopyPalettePicture(const TPixelRows& picture, const TImportProgress& progress) {
+    TImageLoad load;
+    const std::vector<std::uint32_t> palette = ShownPalette(picture);
     std::unique_ptr<TDib> dib = TDib::Create(picture.Width, picture.Height, picture.BitCount, palette,
                                              picture.XPelsPerMeter, picture.YPelsPerMeter);
     if (!dib) {
@@ -146,6 +152,21 @@ TImageLoad QuantisePicture(const TPixelRows& picture, const TImportProgress& pro
 }
 
 } // namespace
+
+TImageLoad AdoptPicture(std::unique_ptr<TDib> dib, const TPixelRows& picture) {
+    dib->SetColors(ShownPalette(picture));
+    dib->SetResolution(picture.XPelsPerMeter, picture.YPelsPerMeter);
+    const std::size_t row = dib->GetRowBytes();
+    std::uint8_t* bits = dib->GetBits();
+    std::vector<std::uint8_t> spare(row);
+    for (std::size_t top = 0, bottom = static_cast<std::size_t>(dib->GetHeight()) - 1; top < bottom;
+         ++top, --bottom) {
+        std::memcpy(spare.data(), bits + top * row, row);
+        std::memcpy(bits + top * row, bits + bottom * row, row);
+        std::memcpy(bits + bottom * row, spare.data(), row);
+    }
+    return {std::move(dib), {}};
+}
 
 TImageLoad ConvertPicture(const TPixelRows& picture, const TImportProgress& progress) {
     switch (picture.BitCount) {

@@ -50,6 +50,12 @@ TImageLoad LoadImage(const std::string& path, TPixelCopy& backupBits);
 // message means `progress` stopped the work.
 TImageLoad ConvertPicture(const TPixelRows& picture, const TImportProgress& progress = {});
 
+// Finishes an image made by TDib::Create into whose pixel bits the
+// picture's rows were decoded, top row first: turns the rows bottom-up in
+// place and sets the picture's colours and resolution. Saves the memory
+// and the time of a second image the size of the first.
+TImageLoad AdoptPicture(std::unique_ptr<TDib> dib, const TPixelRows& picture);
+
 // Lets go of the old pixel copy and takes one of `dib` into backupBits;
 // when that cannot be allocated the image is dropped with "Sorry, not
 // enough memory.".

@@ -83,6 +83,28 @@ TEST_F(PictureDecoder, KeepsTheKindOfRowsThePictureNeeds) {
     EXPECT_EQ(ColourAt(colour.Rows, 7, 50), 0x0000FFu);
 }
 
+TEST_F(PictureDecoder, DecodesPalettePicturesIntoTheMemoryOffered) {
+    std::vector<std::uint8_t> memory;
+    int asked = 0;
+    const TRowsTarget offer = [&](int width, int height, int bits, std::ptrdiff_t stride) {
+        ++asked;
+        EXPECT_EQ(stride, (width * bits + 31) / 32 * 4);
+        memory.assign(static_cast<std::size_t>(stride * height), 0);
+        return memory.data();
+    };
+    for (QImage::Format format : {QImage::Format_Mono, QImage::Format_Indexed8}) {
+        const std::string path = Files.Write(Saved(Plot(format), "png"), ".png");
+        const TDecodedPicture picture = DecodePicture(path, DefaultImportPixelLimit, offer);
+        ASSERT_TRUE(picture.IsDecoded()) << picture.Error;
+        EXPECT_EQ(picture.Rows.Top, memory.data()) << format;
+        EXPECT_EQ(ColourAt(picture.Rows, 3, 0), 0x000000u) << format;
+        EXPECT_EQ(ColourAt(picture.Rows, 3, 1), 0xFFFFFFu) << format;
+    }
+    EXPECT_TRUE(DecodePicture(Files.Write(Saved(Plot(), "png"), ".png"), DefaultImportPixelLimit, offer)
+                    .IsDecoded());
+    EXPECT_EQ(asked, 2) << "a true-colour picture keeps its own memory";
+}
+
 TEST_F(PictureDecoder, ReleaseLetsGoOfThePixels) {
     TDecodedPicture picture = Decode(Saved(Plot(), "png"), ".png");
     std::weak_ptr<const void> pixels = picture.Pixels;

@@ -162,6 +162,26 @@ TEST_F(ConvertedPicture, TrueColourPictureBecomesAnEightBitImageShowingItsColour
     EXPECT_TRUE(CheckImage(&dib).Accepted);
 }
 
+TEST_F(ConvertedPicture, PictureDecodedIntoAnImageIsTurnedBottomUpInPlace) {
+    std::unique_ptr<TDib> dib = TDib::Create(3, 3, 8, std::vector<std::uint32_t>(256), 0, 0);
+    ASSERT_TRUE(dib);
+    std::uint8_t* bits = dib->GetBits();
+    for (int y = 0; y < 3; ++y) // top row first, as decoded: 0 1 2 / 3 4 5 / 6 7 8
+        for (int x = 0; x < 3; ++x)
+            bits[static_cast<std::size_t>(y) * 4 + static_cast<std::size_t>(x)] = static_cast<std::uint8_t>(3 * y + x);
+    TPixelRows picture{3, 3, 8, bits, 4, {0xFF102030u, 0xFF405060u}, 3000, 6000};
+    const std::uint8_t* before = bits;
+    const TImageLoad load = AdoptPicture(std::move(dib), picture);
+    ASSERT_TRUE(load.Dib);
+    EXPECT_EQ(load.Dib->GetBits(), before);
+    EXPECT_EQ(PixelAt(*load.Dib, 0, 2), 0);
+    EXPECT_EQ(PixelAt(*load.Dib, 2, 1), 5);
+    EXPECT_EQ(PixelAt(*load.Dib, 2, 0), 8);
+    EXPECT_EQ(load.Dib->GetColors()[4 + 2], 0x40);
+    EXPECT_EQ(load.Dib->GetYPelsPerMeter(), 6000);
+    EXPECT_EQ(load.Dib->GetInfo()[28 + 1], 6000 >> 8) << "in the header too";
+}
+
 TEST_F(ConvertedPicture, StoppedOrOutOfMemoryGivesNoImage) {
     const TPicture p = PlotOnPhoto();
     const TImageLoad stopped = ConvertPicture(p.Rows(), [](int permille) { return permille < 600; });
