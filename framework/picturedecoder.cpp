@@ -90,6 +90,11 @@ std::string TooBig(std::int64_t width, std::int64_t height, std::int64_t maxPixe
            " that can be imported. The limit is MaxPixels in the [Import] section of the settings file.";
 }
 
+std::string TooSmall(int width, int height) {
+    return "This picture is " + SizeText(width, height) +
+           " pixels; a background picture needs at least 2 \u00D7 2.";
+}
+
 const char* const Damaged = "The picture file is damaged or incomplete and cannot be imported.";
 
 std::string ReadError(const QImageReader& reader) {
@@ -237,6 +242,8 @@ TDecodedPicture DecodePicture(const std::string& path, std::int64_t maxPixels,
         return Refused(Damaged);
     if (static_cast<std::int64_t>(image.width()) * image.height() > maxPixels)
         return Refused(TooBig(image.width(), image.height(), maxPixels));
+    if (image.width() < 2 || image.height() < 2)
+        return Refused(TooSmall(image.width(), image.height()));
 
     Normalise(image);
     if (image.isNull())

@@ -42,12 +42,13 @@ using TRowsTarget =
 
 // Decodes the file. A picture of more than maxPixels pixels is refused
 // before decoding when the reader can tell its size from the header, and
-// after it otherwise; so are a file no reader takes, one that cannot be
-// read, and one that ends before its picture does (a half-decoded picture
-// is never handed out). The messages name the picture's size and the limit,
-// or say what is wrong with the file. When the reader tells ahead that the
-// picture has a palette, `target` is asked for memory for its rows; the
-// rows handed out then lie there whenever the reader could use it.
+// after it otherwise; so are a picture narrower or lower than 2 pixels, a
+// file no reader takes, one that cannot be read, and one that ends before
+// its picture does (a half-decoded picture is never handed out). The
+// messages name the picture's size and the limit, or say what is wrong with
+// the file. When the reader tells ahead that the picture has a palette,
+// `target` is asked for memory for its rows; the rows handed out then lie
+// there whenever the reader could use it.
 TDecodedPicture DecodePicture(const std::string& path, std::int64_t maxPixels,
                               const TRowsTarget& target = {});
 

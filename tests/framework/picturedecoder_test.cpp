@@ -213,6 +213,8 @@ TEST_F(PictureDecoder, RefusesWhatIsNoPicture) {
               (TUserMessage{text.Error, "Import Picture", MB_OK, MB_ICONEXCLAMATION}));
     EXPECT_EQ(DecodePicture(Files.Missing(), DefaultImportPixelLimit).Error,
               "Cannot open the picture file.");
+    EXPECT_EQ(Decode(Saved(Plot().copy(0, 0, 120, 1), "png"), ".png").Error,
+              "This picture is 120 \u00D7 1 pixels; a background picture needs at least 2 \u00D7 2.");
 }
 
 TEST_F(PictureDecoder, RefusesPicturesAboveThePixelLimitNamingBoth) {
