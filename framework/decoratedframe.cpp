@@ -31,13 +31,19 @@ int CommandOf(const QAction* action) {
     return id.isValid() ? id.toInt() : 0;
 }
 
-Qt::Key QtKey(int virtualKey) {
-    switch (virtualKey) {
+QKeySequence QtKey(const TAcceleratorTemplate& entry) {
+    Qt::Key key = Qt::Key_unknown;
+    switch (entry.VirtualKey) {
     case VK_F1:
-        return Qt::Key_F1;
+        key = Qt::Key_F1;
+        break;
+    case VK_I:
+        key = Qt::Key_I;
+        break;
     default:
-        return Qt::Key_unknown;
+        break;
     }
+    return QKeySequence((entry.Flags & FCONTROL ? Qt::ControlModifier : Qt::NoModifier) | key);
 }
 
 } // namespace
@@ -72,7 +78,7 @@ void TDecoratedFrame::SetAcceleratorTable(int id) {
         return;
     for (int i = 0; i < table->Count; ++i) {
         const int command = table->Entries[i].Command;
-        auto* shortcut = new QShortcut(QKeySequence(QtKey(table->Entries[i].VirtualKey)), Widget);
+        auto* shortcut = new QShortcut(QtKey(table->Entries[i]), Widget);
         shortcut->setContext(Qt::ApplicationShortcut);
         QObject::connect(shortcut, &QShortcut::activated, Widget,
                          [this, command] { DispatchCommand(command); });
@@ -171,6 +177,10 @@ void TDecoratedFrame::EnableMenu(QMenu& menu) {
         TCommandEnabler enabler(id);
         Client->EvCommandEnable(enabler);
         action->setEnabled(enabler.IsEnabled());
+        if (const std::optional<bool> checked = enabler.GetCheck()) {
+            action->setCheckable(true);
+            action->setChecked(*checked);
+        }
     }
 }
 

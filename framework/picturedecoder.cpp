@@ -255,7 +255,20 @@ TDecodedPicture DecodePicture(const std::string& path, std::int64_t maxPixels,
     return picture;
 }
 
-bool IsPictureFile(const std::string& path) {
+bool CanImportPicture(const std::string& path) {
     QImageReader reader(QString::fromStdString(path));
-    return reader.canRead();
+    if (!reader.canRead())
+        return false;
+    const QSize size = reader.size();
+    return !size.isValid() || (size.width() >= 2 && size.height() >= 2);
+}
+
+std::string PictureFilePatterns() {
+    std::string patterns;
+    for (const QByteArray& format : QImageReader::supportedImageFormats()) {
+        if (!patterns.empty())
+            patterns += ';';
+        patterns += "*." + format.toStdString();
+    }
+    return patterns;
 }

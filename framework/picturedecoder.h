@@ -53,5 +53,10 @@ TDecodedPicture DecodePicture(const std::string& path, std::int64_t maxPixels,
                               const TRowsTarget& target = {});
 
 // Whether one of the platform's image readers recognises the file's
-// contents, whatever its name.
-bool IsPictureFile(const std::string& path);
+// contents, whatever its name, as a picture of at least 2 x 2 pixels (when
+// its header tells the size).
+bool CanImportPicture(const std::string& path);
+
+// The file-name patterns of every format the platform's image readers take,
+// "*.bmp;*.gif;...", for a file dialog's filter.
+std::string PictureFilePatterns();

@@ -48,6 +48,10 @@ TImageCheck Refused(std::vector<TUserMessage> messages, const TUserMessage& why)
 
 } // namespace
 
+TUserMessage NoMemoryForImageMessage() {
+    return NoMemory;
+}
+
 TImageCheck CheckImage(const TDib* dib) {
     std::vector<TUserMessage> messages;
     if (!dib || TooSmall(*dib))
@@ -75,6 +79,7 @@ TImageLoad LoadImage(const std::string& path, TPixelCopy& backupBits) {
     std::unique_ptr<TDib> dib = TDib::ReadFile(path);
     TImageCheck check = CheckImage(dib.get());
     load.Messages = std::move(check.Messages);
+    load.Refused = !check.Accepted;
     if (!check.Accepted)
         return load;
     TImageLoad kept = KeepImage(std::move(dib), backupBits);
@@ -177,7 +182,7 @@ TImageLoad ConvertPicture(const TPixelRows& picture, const TImportProgress& prog
     case 32:
         return QuantisePicture(picture, progress);
     default:
-        return {nullptr, {Unreadable}};
+        return {nullptr, {Unreadable}, true};
     }
 }
 

@@ -34,7 +34,12 @@ TImageCheck CheckImage(const TDib* dib);
 struct TImageLoad {
     std::unique_ptr<TDib> Dib; // null when the image was refused
     std::vector<TUserMessage> Messages;
+    // The acceptance checks turned the file down (not memory running out).
+    bool Refused = false;
 };
+
+// "Sorry, not enough memory.", the box of an image that memory ran out for.
+TUserMessage NoMemoryForImageMessage();
 
 // Reads the bitmap file, checks it and, for an accepted image, lets go of
 // the old pixel copy and takes a new one into backupBits. The caller has

@@ -89,11 +89,18 @@ public:
     void CmOpenData();
     void CmSaveDataAs();
     void CmOpenImage();
+    void CmImportPicture();
+    // Imports the picture file as the background image, as File|Import
+    // Picture does once its file is chosen: the old image goes first, a
+    // progress bar shows for a long import, and a refusal is told in a
+    // message box. True when the picture was imported.
+    bool ImportPicture(const std::string& path);
     void CmScale();
     void CmBkColor();
     void CmSymbols();
     void CmLines();
     void CmImage();
+    void CmTrueColours();
     void CmDeleteLastPoint();
     void CmRecall();
     // Puts the image's pixels back as loaded and the whole picture in view.
@@ -102,6 +109,7 @@ public:
     void CmAbout();
     void CeSaveDataAs(TCommandEnabler& ce);
     void CeImage(TCommandEnabler& ce);
+    void CeTrueColours(TCommandEnabler& ce);
     void CeDeleteLastPoint(TCommandEnabler& ce);
     void CeRecall(TCommandEnabler& ce);
 
@@ -132,6 +140,9 @@ private:
     int ShowSymbols = 1;
     int ShowLines = 1;
     int ShowImage = 0;
+    // View|True Colours: the image copied as it is instead of XORed; kept
+    // in the settings.
+    int TrueColours = 0;
     int DrawMode = 0;
     int LeftButtonDown = 0;
     int RightButtonDown = 0;
@@ -149,6 +160,7 @@ private:
     TOpenSaveDialog::TData DataOpenData;
     TOpenSaveDialog::TData DataSaveData;
     TOpenSaveDialog::TData ImageOpenData;
+    TOpenSaveDialog::TData PictureOpenData;
     std::unique_ptr<TDib> Dib;
     TPixelCopy BackupBits;
     TRect ImageSrcRect;
@@ -181,5 +193,12 @@ private:
     // Shows the all-slots-used error and answers true when no slot is free.
     bool RefuseWhenAllSlotsUsed();
     void ShowCounts(const char* prefix = "");
+    // The first steps of loading any image: the old one hidden and gone.
+    void DropImage();
+    // The last steps: the image shown whole and unmoved.
+    void ShowLoadedImage(std::unique_ptr<TDib> dib);
+    // After Open Image refused a file the import can read: offers it, and
+    // imports it on Yes.
+    void OfferImport(const std::string& path);
     void WriteBkColor() const;
 };

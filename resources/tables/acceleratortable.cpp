@@ -8,6 +8,7 @@ namespace {
 
 constexpr TAcceleratorTemplate MainEntries[] = {
     {VK_F1, CM_HELPCONTENTS},
+    {VK_I, CM_IMPORTPICTURE, FCONTROL},
 };
 
 constexpr TAcceleratorTable MainTable = {MainEntries, static_cast<int>(std::size(MainEntries))};

@@ -12,6 +12,8 @@ constexpr TMenuItemTemplate FileItems[] = {
     {CM_OPENDATA, "Open &Data"},
     {CM_OPENIMAGE, "Open &Image"},
     {CM_SAVEDATAAS, "Save Data &As", false, true},
+    {},
+    {CM_IMPORTPICTURE, "Import &Picture...\tCtrl+I"},
 };
 
 constexpr TMenuItemTemplate ViewItems[] = {
@@ -22,6 +24,8 @@ constexpr TMenuItemTemplate ViewItems[] = {
     {CM_SYMBOLS, "S&ymbols", true},
     {CM_LINES, "&Lines", true},
     {CM_IMAGE, "&Image", false, true},
+    {},
+    {CM_TRUECOLOURS, "&True Colours"},
 };
 
 constexpr TMenuItemTemplate ToolItems[] = {

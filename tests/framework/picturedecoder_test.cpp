@@ -243,10 +243,13 @@ TEST_F(PictureDecoder, PixelLimitComesFromItsOwnSectionOfTheSettings) {
     }
 }
 
-TEST_F(PictureDecoder, RecognisesPicturesByTheirContents) {
-    EXPECT_TRUE(IsPictureFile(Files.Write(Saved(Plot(), "png"), ".dat")));
-    EXPECT_TRUE(IsPictureFile(Files.Write(Kind(24, 0, Rgb24).Bytes(), ".bmp")));
-    EXPECT_FALSE(IsPictureFile(Files.Write({'x', 'y', 'z', '\n'}, ".bmp")));
+TEST_F(PictureDecoder, RecognisesPicturesItCanImportByTheirContents) {
+    EXPECT_TRUE(CanImportPicture(Files.Write(Saved(Plot(), "png"), ".dat")));
+    EXPECT_TRUE(CanImportPicture(Files.Write(Kind(24, 0, Rgb24).Bytes(), ".bmp")));
+    EXPECT_FALSE(CanImportPicture(Files.Write({'x', 'y', 'z', '\n'}, ".bmp")));
+    TBmp narrow = Kind(24, 0, {0, 0, 0, 0, 0, 0, 0, 0});
+    narrow.Width = 1;
+    EXPECT_FALSE(CanImportPicture(Files.Write(narrow.Bytes(), ".bmp")));
 }
 
 } // namespace

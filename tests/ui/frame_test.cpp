@@ -57,15 +57,18 @@ TEST_F(FrameTest, MenuHasTheCommandsInOrderWithTheirInitialStates) {
     EXPECT_EQ(corner->actions().value(0)->text(), "&Help");
 
     EXPECT_EQ(ItemTexts(Popup("&File")),
-              (QStringList{"&New", "Open &Data", "Open &Image", "Save Data &As"}));
+              (QStringList{"&New", "Open &Data", "Open &Image", "Save Data &As", "-",
+                           "Import &Picture...\tCtrl+I"}));
     EXPECT_EQ(ItemTexts(Popup("&View")), (QStringList{"&Scale...", "-", "&Background color...", "-",
-                                                      "S&ymbols", "&Lines", "&Image"}));
+                                                      "S&ymbols", "&Lines", "&Image", "-",
+                                                      "&True Colours"}));
     EXPECT_EQ(ItemTexts(Popup("&Tool")), (QStringList{"&Draw"}));
     EXPECT_EQ(ItemTexts(Popup("&Help")), (QStringList{"&Contents", "-", "&About"}));
 
     EXPECT_TRUE(MenuAction(CM_SYMBOLS)->isChecked());
     EXPECT_TRUE(MenuAction(CM_LINES)->isChecked());
     EXPECT_FALSE(MenuAction(CM_IMAGE)->isChecked());
+    EXPECT_FALSE(MenuAction(CM_TRUECOLOURS)->isChecked());
     EXPECT_FALSE(MenuAction(CM_SAVEDATAAS)->isEnabled());
     EXPECT_FALSE(MenuAction(CM_IMAGE)->isEnabled());
 }
