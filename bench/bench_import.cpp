@@ -1,8 +1,8 @@
 #include "framework/picturedecoder.h"
 #include "image/colourquantiser.h"
 #include "image/dib.h"
-#include "image/imageload.h"
 #include "image/pixelcopy.h"
+#include "window/pictureimport.h"
 
 #include <QImage>
 #include <QImageReader>
@@ -80,25 +80,9 @@ struct TRemoveScans {
     }
 } RemoveScans;
 
-// File|Import Picture without the window: decode (palette pictures straight
-// into the image that keeps them), convert, let go of the decoded picture,
-// take the pixel copy.
+// File|Import Picture's work as the window runs it, without the window.
 std::unique_ptr<TDib> Import(const std::string& path, TPixelCopy& backup) {
-    std::unique_ptr<TDib> target;
-    const TRowsTarget offer = [&](int width, int height, int bits, std::ptrdiff_t) -> std::uint8_t* {
-        target = TDib::Create(width, height, bits, std::vector<std::uint32_t>(std::size_t{1} << bits), 0, 0);
-        return target ? target->GetBits() : nullptr;
-    };
-    TDecodedPicture picture = DecodePicture(path, DefaultImportPixelLimit, offer);
-    if (!picture.IsDecoded())
-        return nullptr;
-    TImageLoad converted = target && picture.Rows.Top == target->GetBits()
-                               ? AdoptPicture(std::move(target), picture.Rows)
-                               : ConvertPicture(picture.Rows);
-    picture.Release();
-    if (!converted.Dib)
-        return nullptr;
-    return KeepImage(std::move(converted.Dib), backup).Dib;
+    return ImportPictureFile(path, DefaultImportPixelLimit, backup).Dib;
 }
 
 long StatusKb(const char* field) {

@@ -1,6 +1,7 @@
 #include "uitest.h"
 
 #include "framework/gdi/messagebox.h"
+#include "framework/progressdialog.h"
 #include "framework/gdi/usermessage.h"
 #include "image/bmpwriter.h"
 #include "image/dib.h"
@@ -10,11 +11,15 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QMainWindow>
+#include <QProgressDialog>
 #include <QTest>
+#include <QTimer>
 
+#include <chrono>
 #include <fstream>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -235,6 +240,38 @@ TEST_F(ImportTest, TrueColoursDrawsThePictureAsItIsUnderTheGridAndIsKept) {
     EXPECT_NE(IniText().find("TrueColours=0"), std::string::npos);
     Import(Files.Write(Png(Quadrants()), ".png"));
     ExpectQuadrants(true);
+}
+
+} // namespace
+
+namespace {
+
+// Long work gets a progress bar whose Cancel the work hears of; short work
+// shows none.
+TEST_F(ImportTest, ProgressBarShowsForLongWorkAndCancels) {
+    bool sawBar = false;
+    const bool quick = RunWithProgress(Window, "Import Picture", [&](const TProgressReport& report) {
+        report(500);
+    });
+    EXPECT_TRUE(quick);
+
+    QTimer::singleShot(900, [&] {
+        if (auto* bar = Frame->GetHandle()->findChild<QProgressDialog*>(); bar && bar->isVisible()) {
+            sawBar = true;
+            EXPECT_EQ(bar->windowTitle(), "Import Picture");
+            bar->cancel();
+        }
+    });
+    bool heardCancel = false;
+    const bool finished = RunWithProgress(Window, "Import Picture", [&](const TProgressReport& report) {
+        for (int step = 0; step < 300 && !heardCancel; ++step) {
+            heardCancel = !report(step);
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+    });
+    EXPECT_TRUE(sawBar);
+    EXPECT_TRUE(heardCancel);
+    EXPECT_FALSE(finished);
 }
 
 } // namespace
