@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <limits>
 
@@ -47,7 +48,8 @@ bool WatchesEnd(const QByteArray& format) {
 }
 
 // The JPEG reader makes up the rest of a cut-short file and only warns.
-bool JpegCutShort = false;
+// Imports run on a worker thread; other threads may warn meanwhile.
+std::atomic<bool> JpegCutShort{false};
 QtMessageHandler PreviousHandler = nullptr;
 
 void JpegWarningWatch(QtMsgType type, const QMessageLogContext& context, const QString& text) {

@@ -105,14 +105,6 @@ TEST_F(PictureDecoder, DecodesPalettePicturesIntoTheMemoryOffered) {
     EXPECT_EQ(asked, 2) << "a true-colour picture keeps its own memory";
 }
 
-TEST_F(PictureDecoder, ReleaseLetsGoOfThePixels) {
-    TDecodedPicture picture = Decode(Saved(Plot(), "png"), ".png");
-    std::weak_ptr<const void> pixels = picture.Pixels;
-    picture.Release();
-    EXPECT_TRUE(pixels.expired());
-    EXPECT_EQ(picture.Rows.Top, nullptr);
-}
-
 // Every kind of bitmap file the platform reads, as 2 x 2 pictures: the top
 // left and bottom right pixels as shown.
 struct TBitmapKind {
