@@ -60,11 +60,13 @@ const std::string& ScanPng(int bits) {
     auto& path = paths[bits];
     if (path.empty()) {
         static const QImage scan = ScannedPlot();
-        const QImage image = bits == 1   ? scan.convertToFormat(QImage::Format_Mono, Qt::ThresholdDither)
+        const QImage image = bits == 1
+                                 ? scan.convertToFormat(QImage::Format_Mono, Qt::ThresholdDither)
                              : bits == 8 ? scan
                                          : scan.convertToFormat(QImage::Format_RGB888);
         path = (std::filesystem::temp_directory_path() /
-                ("kestrova-bench-scan" + std::to_string(bits) + "-" + std::to_string(::getpid()) + ".png"))
+                ("kestrova-bench-scan" + std::to_string(bits) + "-" + std::to_string(::getpid()) +
+                 ".png"))
                    .string();
         image.save(QString::fromStdString(path), "png", 50);
     }

@@ -29,12 +29,12 @@ constexpr std::int64_t MostBytesPerPixel = 8;
 // for a whole file, and some of them hand out a half-decoded picture
 // without a word when the file is cut short.
 class TWatchedFile : public QFile {
-public:
+  public:
     using QFile::QFile;
     bool Watching = false;
     bool ReadPastEnd = false;
 
-protected:
+  protected:
     qint64 readData(char* data, qint64 maxSize) override {
         const qint64 got = QFile::readData(data, maxSize);
         if (Watching && got == 0 && maxSize > 0)
@@ -62,7 +62,7 @@ void JpegWarningWatch(QtMsgType type, const QMessageLogContext& context, const Q
 
 // Listens to the readers' warnings while it lives.
 class TWarningWatch {
-public:
+  public:
     TWarningWatch() {
         JpegCutShort = false;
         PreviousHandler = qInstallMessageHandler(JpegWarningWatch);
@@ -85,11 +85,13 @@ std::string SizeText(std::int64_t width, std::int64_t height) {
 
 std::string TooBig(std::int64_t width, std::int64_t height, std::int64_t maxPixels) {
     std::string limit = std::to_string(maxPixels) + " pixels";
-    const auto side = static_cast<std::int64_t>(std::llround(std::sqrt(static_cast<double>(maxPixels))));
+    const auto side =
+        static_cast<std::int64_t>(std::llround(std::sqrt(static_cast<double>(maxPixels))));
     if (side * side == maxPixels)
         limit += " (" + SizeText(side, side) + ")";
     return "This picture is " + SizeText(width, height) + " pixels, more than the " + limit +
-           " that can be imported. The limit is MaxPixels in the [Import] section of the settings file.";
+           " that can be imported. The limit is MaxPixels in the [Import] section of the settings "
+           "file.";
 }
 
 std::string TooSmall(int width, int height) {
@@ -187,7 +189,8 @@ QImage TargetImage(const QImageReader& reader, QSize size, const TRowsTarget& ta
     const int bits = PaletteBits(format);
     if (!target || bits == 0 || !size.isValid())
         return {};
-    const auto stride = static_cast<std::ptrdiff_t>((static_cast<std::int64_t>(size.width()) * bits + 31) / 32 * 4);
+    const auto stride =
+        static_cast<std::ptrdiff_t>((static_cast<std::int64_t>(size.width()) * bits + 31) / 32 * 4);
     std::uint8_t* memory = target(size.width(), size.height(), bits, stride);
     if (!memory)
         return {};

@@ -60,8 +60,9 @@ struct TBox {
 };
 
 class TCutter {
-public:
-    TCutter(const std::vector<TBin>& bins, std::vector<int> work) : Bins(bins), Work(std::move(work)) {}
+  public:
+    TCutter(const std::vector<TBin>& bins, std::vector<int> work)
+        : Bins(bins), Work(std::move(work)) {}
 
     // Cuts the work list into at most `count` boxes; the mean colour of each.
     std::vector<std::uint32_t> Cut(std::size_t count) {
@@ -70,9 +71,9 @@ public:
             return {};
         boxes.push_back(Measure(0, Work.size()));
         while (boxes.size() < count) {
-            const auto widest = std::max_element(boxes.begin(), boxes.end(), [](const TBox& a, const TBox& b) {
-                return a.Spread < b.Spread;
-            });
+            const auto widest =
+                std::max_element(boxes.begin(), boxes.end(),
+                                 [](const TBox& a, const TBox& b) { return a.Spread < b.Spread; });
             if (widest->Spread <= 0)
                 break;
             const TBox box = *widest;
@@ -86,7 +87,7 @@ public:
         return colours;
     }
 
-private:
+  private:
     TBox Measure(std::size_t begin, std::size_t end) const {
         double n = 0, sum[3] = {0, 0, 0}, squares[3] = {0, 0, 0};
         for (std::size_t i = begin; i < end; ++i) {

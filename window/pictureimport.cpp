@@ -13,8 +13,10 @@ namespace {
 TImageLoad Import(const std::string& path, std::int64_t maxPixels, TPixelCopy& backupBits,
                   const TImportProgress& progress) {
     std::unique_ptr<TDib> target;
-    const TRowsTarget offer = [&target](int width, int height, int bits, std::ptrdiff_t stride) -> std::uint8_t* {
-        target = TDib::Create(width, height, bits, std::vector<std::uint32_t>(std::size_t{1} << bits), 0, 0);
+    const TRowsTarget offer = [&target](int width, int height, int bits,
+                                        std::ptrdiff_t stride) -> std::uint8_t* {
+        target = TDib::Create(width, height, bits,
+                              std::vector<std::uint32_t>(std::size_t{1} << bits), 0, 0);
         if (!target || static_cast<std::ptrdiff_t>(target->GetRowBytes()) != stride) {
             target.reset();
             return nullptr;
@@ -38,8 +40,8 @@ TImageLoad Import(const std::string& path, std::int64_t maxPixels, TPixelCopy& b
 
 } // namespace
 
-TImageLoad ImportPictureFile(const std::string& path, std::int64_t maxPixels, TPixelCopy& backupBits,
-                             const TImportProgress& progress) {
+TImageLoad ImportPictureFile(const std::string& path, std::int64_t maxPixels,
+                             TPixelCopy& backupBits, const TImportProgress& progress) {
     try {
         return Import(path, maxPixels, backupBits, progress);
     } catch (const std::bad_alloc&) {

@@ -13,5 +13,5 @@ class TPixelCopy;
 // and takes the pixel copy. The messages say why nothing came of it; none
 // when `progress` stopped it. Memory running out anywhere ends in "Sorry,
 // not enough memory.".
-TImageLoad ImportPictureFile(const std::string& path, std::int64_t maxPixels, TPixelCopy& backupBits,
-                             const TImportProgress& progress = {});
+TImageLoad ImportPictureFile(const std::string& path, std::int64_t maxPixels,
+                             TPixelCopy& backupBits, const TImportProgress& progress = {});

@@ -50,7 +50,7 @@ std::uint32_t ColourAt(const TPixelRows& rows, int x, int y) {
 }
 
 class PictureDecoder : public ::testing::Test {
-protected:
+  protected:
     TDecodedPicture Decode(const std::vector<std::uint8_t>& bytes, const std::string& suffix,
                            std::int64_t limit = DefaultImportPixelLimit) {
         return DecodePicture(Files.Write(bytes, suffix), limit);
@@ -100,8 +100,9 @@ TEST_F(PictureDecoder, DecodesPalettePicturesIntoTheMemoryOffered) {
         EXPECT_EQ(ColourAt(picture.Rows, 3, 0), 0x000000u) << format;
         EXPECT_EQ(ColourAt(picture.Rows, 3, 1), 0xFFFFFFu) << format;
     }
-    EXPECT_TRUE(DecodePicture(Files.Write(Saved(Plot(), "png"), ".png"), DefaultImportPixelLimit, offer)
-                    .IsDecoded());
+    EXPECT_TRUE(
+        DecodePicture(Files.Write(Saved(Plot(), "png"), ".png"), DefaultImportPixelLimit, offer)
+            .IsDecoded());
     EXPECT_EQ(asked, 2) << "a true-colour picture keeps its own memory";
 }
 
@@ -130,10 +131,10 @@ TBmp Kind(std::uint16_t bits, std::uint32_t compression, std::vector<std::uint8_
 }
 
 // Rows bottom-up: bottom row blue, green; top row red, white (BGR bytes).
-const std::vector<std::uint8_t> Rgb24 = {0xFF, 0, 0, 0, 0xFF, 0, 0, 0,
-                                         0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0};
-const std::vector<std::uint8_t> Rgb32 = {0xFF, 0, 0, 0, 0, 0xFF, 0, 0,
-                                         0, 0, 0xFF, 0, 0xFF, 0xFF, 0xFF, 0};
+const std::vector<std::uint8_t> Rgb24 = {0xFF, 0, 0,    0,    0xFF, 0,    0, 0,
+                                         0,    0, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0};
+const std::vector<std::uint8_t> Rgb32 = {0xFF, 0, 0,    0, 0,    0xFF, 0,    0,
+                                         0,    0, 0xFF, 0, 0xFF, 0xFF, 0xFF, 0};
 // 5-5-5: blue 0x001F, green 0x03E0, red 0x7C00, white 0x7FFF.
 const std::vector<std::uint8_t> Rgb16 = {0x1F, 0, 0xE0, 0x03, 0, 0x7C, 0xFF, 0x7F};
 
@@ -172,8 +173,8 @@ TEST_F(PictureDecoder, RefusesCutShortFilesInsteadOfShowingHalfAPicture) {
         const char* Format;
         double Share;
     };
-    for (const TCase& c : {TCase{"png", 0.5}, TCase{"png", 0.98}, TCase{"bmp", 0.5}, TCase{"bmp", 0.99},
-                           TCase{"jpg", 0.5}, TCase{"tiff", 0.99}}) {
+    for (const TCase& c : {TCase{"png", 0.5}, TCase{"png", 0.98}, TCase{"bmp", 0.5},
+                           TCase{"bmp", 0.99}, TCase{"jpg", 0.5}, TCase{"tiff", 0.99}}) {
         const std::vector<std::uint8_t> whole = Saved(Plot(), c.Format);
         const std::string suffix = std::string(".") + c.Format;
         EXPECT_TRUE(Decode(whole, suffix).IsDecoded()) << c.Format;
@@ -205,16 +206,18 @@ TEST_F(PictureDecoder, RefusesWhatIsNoPicture) {
               (TUserMessage{text.Error, "Import Picture", MB_OK, MB_ICONEXCLAMATION}));
     EXPECT_EQ(DecodePicture(Files.Missing(), DefaultImportPixelLimit).Error,
               "Cannot open the picture file.");
-    EXPECT_EQ(Decode(Saved(Plot().copy(0, 0, 120, 1), "png"), ".png").Error,
-              "This picture is 120 \u00D7 1 pixels; a background picture needs at least 2 \u00D7 2.");
+    EXPECT_EQ(
+        Decode(Saved(Plot().copy(0, 0, 120, 1), "png"), ".png").Error,
+        "This picture is 120 \u00D7 1 pixels; a background picture needs at least 2 \u00D7 2.");
 }
 
 TEST_F(PictureDecoder, RefusesPicturesAboveThePixelLimitNamingBoth) {
     const std::vector<std::uint8_t> png = Saved(Plot(), "png");
     EXPECT_TRUE(Decode(png, ".png", 120 * 80).IsDecoded());
-    EXPECT_EQ(Decode(png, ".png", 120 * 80 - 1).Error,
-              "This picture is 120 \u00D7 80 pixels, more than the 9599 pixels that can be imported. "
-              "The limit is MaxPixels in the [Import] section of the settings file.");
+    EXPECT_EQ(
+        Decode(png, ".png", 120 * 80 - 1).Error,
+        "This picture is 120 \u00D7 80 pixels, more than the 9599 pixels that can be imported. "
+        "The limit is MaxPixels in the [Import] section of the settings file.");
 
     // Header only: refused for its size, before any pixel is decoded.
     TBmp huge = Kind(24, 0, {});
@@ -228,8 +231,9 @@ TEST_F(PictureDecoder, RefusesPicturesAboveThePixelLimitNamingBoth) {
 TEST_F(PictureDecoder, PixelLimitComesFromItsOwnSectionOfTheSettings) {
     const std::string ini = Files.Missing() + ".ini";
     EXPECT_EQ(ReadImportPixelLimit(ini), 400000000);
-    for (const auto& [value, limit] :
-         {std::pair{"1000", std::int64_t{1000}}, {"0", DefaultImportPixelLimit}, {"-4", DefaultImportPixelLimit}}) {
+    for (const auto& [value, limit] : {std::pair{"1000", std::int64_t{1000}},
+                                       {"0", DefaultImportPixelLimit},
+                                       {"-4", DefaultImportPixelLimit}}) {
         ASSERT_TRUE(WritePrivateProfileString("Import", "MaxPixels", value, ini));
         EXPECT_EQ(ReadImportPixelLimit(ini), limit) << value;
     }

@@ -11,7 +11,8 @@ namespace {
 
 // A 32-bit picture held by the test, top row first.
 struct TPicture {
-    TPicture(int w, int h, std::uint32_t fill = 0xFFFFFFFFu) : W(w), H(h), Pixels(static_cast<std::size_t>(w * h), fill) {}
+    TPicture(int w, int h, std::uint32_t fill = 0xFFFFFFFFu)
+        : W(w), H(h), Pixels(static_cast<std::size_t>(w * h), fill) {}
     std::uint32_t& At(int x, int y) { return Pixels[static_cast<std::size_t>(y * W + x)]; }
     TPixelRows Rows() const {
         TPixelRows rows;
@@ -45,7 +46,8 @@ std::vector<std::uint32_t> Shown(const TPicture& picture, const TColourQuantiser
 int ChannelError(std::uint32_t a, std::uint32_t b) {
     int worst = 0;
     for (int shift : {0, 8, 16})
-        worst = std::max(worst, std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF)));
+        worst = std::max(worst, std::abs(static_cast<int>((a >> shift) & 0xFF) -
+                                         static_cast<int>((b >> shift) & 0xFF)));
     return worst;
 }
 
@@ -55,7 +57,8 @@ TPicture PlotOnPhoto() {
     TPicture p(256, 240);
     for (int y = 0; y < p.H; ++y)
         for (int x = 0; x < p.W; ++x)
-            p.At(x, y) = 0xFF000000u | static_cast<std::uint32_t>(x) << 16 | static_cast<std::uint32_t>(y) << 8 |
+            p.At(x, y) = 0xFF000000u | static_cast<std::uint32_t>(x) << 16 |
+                         static_cast<std::uint32_t>(y) << 8 |
                          static_cast<std::uint32_t>((x * 3 + y * 5) / 8);
     for (int i = 0; i < 240; ++i) {
         p.At(10, i) = p.At(i, 230) = 0xFF000000u;
@@ -69,7 +72,8 @@ TPicture PlotOnPhoto() {
 TEST(ColourQuantiser, KeepsUpTo256ColoursExactly) {
     TPicture p(16, 16);
     for (int i = 0; i < 256; ++i)
-        p.Pixels[static_cast<std::size_t>(i)] = 0xFF000000u | static_cast<std::uint32_t>(i) * 0x010305u;
+        p.Pixels[static_cast<std::size_t>(i)] =
+            0xFF000000u | static_cast<std::uint32_t>(i) * 0x010305u;
     const auto q = TColourQuantiser::Build(p.Rows());
     ASSERT_TRUE(q);
     EXPECT_EQ(q->GetPalette().size(), 256u);
@@ -87,7 +91,8 @@ TEST(ColourQuantiser, ReducesAPhotoToAtMost256ColoursKeepingBlackWhiteAndCurveCo
     const std::vector<std::uint32_t> shown = Shown(p, *q);
     for (std::size_t i = 0; i < shown.size(); ++i) {
         const std::uint32_t original = p.Pixels[i] & 0xFFFFFF;
-        if (original == 0x000000 || original == 0xFFFFFF || original == 0xFF0000 || original == 0x0000FF)
+        if (original == 0x000000 || original == 0xFFFFFF || original == 0xFF0000 ||
+            original == 0x0000FF)
             ASSERT_EQ(shown[i], original) << "pixel " << i;
         else
             ASSERT_LE(ChannelError(shown[i], original), 24) << "pixel " << i;
@@ -152,7 +157,8 @@ TEST_F(ConvertedPicture, PictureDecodedIntoAnImageIsTurnedBottomUpInPlace) {
     std::uint8_t* bits = dib->GetBits();
     for (int y = 0; y < 3; ++y) // top row first, as decoded: 0 1 2 / 3 4 5 / 6 7 8
         for (int x = 0; x < 3; ++x)
-            bits[static_cast<std::size_t>(y) * 4 + static_cast<std::size_t>(x)] = static_cast<std::uint8_t>(3 * y + x);
+            bits[static_cast<std::size_t>(y) * 4 + static_cast<std::size_t>(x)] =
+                static_cast<std::uint8_t>(3 * y + x);
     TPixelRows picture{3, 3, 8, bits, 4, {0xFF102030u, 0xFF405060u}, 3000, 6000};
     const std::uint8_t* before = bits;
     const TImageLoad load = AdoptPicture(std::move(dib), picture);
@@ -168,7 +174,8 @@ TEST_F(ConvertedPicture, PictureDecodedIntoAnImageIsTurnedBottomUpInPlace) {
 
 TEST_F(ConvertedPicture, StoppedOrOutOfMemoryGivesNoImage) {
     const TPicture p = PlotOnPhoto();
-    const TImageLoad stopped = ConvertPicture(p.Rows(), [](int permille) { return permille < 600; });
+    const TImageLoad stopped =
+        ConvertPicture(p.Rows(), [](int permille) { return permille < 600; });
     EXPECT_FALSE(stopped.Dib);
     EXPECT_TRUE(stopped.Messages.empty());
 

@@ -1,8 +1,8 @@
 #include "uitest.h"
 
 #include "framework/gdi/messagebox.h"
-#include "framework/progressdialog.h"
 #include "framework/gdi/usermessage.h"
+#include "framework/progressdialog.h"
 #include "image/bmpwriter.h"
 #include "image/dib.h"
 
@@ -60,7 +60,7 @@ constexpr int Near = -133 + 8934 / 4;
 constexpr int Far = -133 + 8934 * 3 / 4;
 
 class ImportTest : public UiTest {
-protected:
+  protected:
     void TearDown() override {
         EXPECT_TRUE(Ui->FileAnswers.empty()) << "scripted file answers left over";
         EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "a wait cursor stayed";
@@ -87,7 +87,9 @@ protected:
 
     void ExpectQuadrants(bool xored) {
         const QImage image = Grab();
-        const auto shown = [&](QRgb colour) { return xored ? (colour ^ Background) | 0xFF000000u : colour; };
+        const auto shown = [&](QRgb colour) {
+            return xored ? (colour ^ Background) | 0xFF000000u : colour;
+        };
         EXPECT_EQ(Pixel(image, Near, Far), shown(Red));
         EXPECT_EQ(Pixel(image, Far, Far), shown(Green));
         EXPECT_EQ(Pixel(image, Near, Near), shown(Blue));
@@ -148,9 +150,10 @@ TEST_F(ImportTest, RefusalsSayWhyAndLeaveNoImage) {
     // The limit is read from the settings at each import.
     std::ofstream(ConfigDir / "kestrova.ini") << "[Import]\nMaxPixels=1000\n";
     Import(Files.Write(Png(Quadrants()), ".png"), 1);
-    EXPECT_EQ(BoxesShown().back().Text,
-              "This picture is 38 \u00D7 30 pixels, more than the 1000 pixels that can be imported. "
-              "The limit is MaxPixels in the [Import] section of the settings file.");
+    EXPECT_EQ(
+        BoxesShown().back().Text,
+        "This picture is 38 \u00D7 30 pixels, more than the 1000 pixels that can be imported. "
+        "The limit is MaxPixels in the [Import] section of the settings file.");
     EXPECT_EQ(Probe().Dib(), nullptr);
 }
 
@@ -184,19 +187,31 @@ TEST_F(ImportTest, OpenImageOffersTheImportAfterEachRefusalOfAPictureItCanRead) 
         {"PNG through All files", Png(Quadrants()), {unreadable}, 38, 30},
         {"108-byte header", v4.Bytes(), {unreadable}, 2, 2},
         {"124-byte header", v5.Bytes(), {unreadable}, 2, 2},
-        {"old-style header", oldStyle.Bytes(),
-         {Exclamation("This file has an old-style PM DIB header. Sorry, cannot handle this file type.",
-                      "File Error")},
-         2, 2},
+        {"old-style header",
+         oldStyle.Bytes(),
+         {Exclamation(
+             "This file has an old-style PM DIB header. Sorry, cannot handle this file type.",
+             "File Error")},
+         2,
+         2},
         {"top-down", topDown.Bytes(), {Exclamation("Scan lines in reverse order!", "Error")}, 2, 2},
-        {"run-length, size wrong", runLengthWrongSize.Bytes(), {Exclamation("Image Size error!", "Error")}, 2, 2},
-        {"run-length", runLength.Bytes(),
-         {Exclamation("Sorry, this version cannot handle compressed bitmaps.", "Error")}, 2, 2},
-        {"24-bit", trueColour.Bytes(),
+        {"run-length, size wrong",
+         runLengthWrongSize.Bytes(),
+         {Exclamation("Image Size error!", "Error")},
+         2,
+         2},
+        {"run-length",
+         runLength.Bytes(),
+         {Exclamation("Sorry, this version cannot handle compressed bitmaps.", "Error")},
+         2,
+         2},
+        {"24-bit",
+         trueColour.Bytes(),
          {Exclamation("Sorry, this version cannot handle bitmaps with more than 256 colors. Use of "
                       "monochrome images is recommended for best results.",
                       "Error")},
-         2, 2},
+         2,
+         2},
     };
     for (const TCase& refused : cases) {
         SCOPED_TRACE(refused.Name);
@@ -250,25 +265,26 @@ namespace {
 // shows none.
 TEST_F(ImportTest, ProgressBarShowsForLongWorkAndCancels) {
     bool sawBar = false;
-    const bool quick = RunWithProgress(Window, "Import Picture", [&](const TProgressReport& report) {
-        report(500);
-    });
+    const bool quick = RunWithProgress(Window, "Import Picture",
+                                       [&](const TProgressReport& report) { report(500); });
     EXPECT_TRUE(quick);
 
     QTimer::singleShot(900, [&] {
-        if (auto* bar = Frame->GetHandle()->findChild<QProgressDialog*>(); bar && bar->isVisible()) {
+        if (auto* bar = Frame->GetHandle()->findChild<QProgressDialog*>();
+            bar && bar->isVisible()) {
             sawBar = true;
             EXPECT_EQ(bar->windowTitle(), "Import Picture");
             bar->cancel();
         }
     });
     bool heardCancel = false;
-    const bool finished = RunWithProgress(Window, "Import Picture", [&](const TProgressReport& report) {
-        for (int step = 0; step < 300 && !heardCancel; ++step) {
-            heardCancel = !report(step);
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-    });
+    const bool finished =
+        RunWithProgress(Window, "Import Picture", [&](const TProgressReport& report) {
+            for (int step = 0; step < 300 && !heardCancel; ++step) {
+                heardCancel = !report(step);
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            }
+        });
     EXPECT_TRUE(sawBar);
     EXPECT_TRUE(heardCancel);
     EXPECT_FALSE(finished);
