@@ -29,12 +29,12 @@ constexpr std::int64_t MostBytesPerPixel = 8;
 // for a whole file, and some of them hand out a half-decoded picture
 // without a word when the file is cut short.
 class TWatchedFile : public QFile {
-  public:
+public:
     using QFile::QFile;
     bool Watching = false;
     bool ReadPastEnd = false;
 
-  protected:
+protected:
     qint64 readData(char* data, qint64 maxSize) override {
         const qint64 got = QFile::readData(data, maxSize);
         if (Watching && got == 0 && maxSize > 0)
@@ -62,7 +62,7 @@ void JpegWarningWatch(QtMsgType type, const QMessageLogContext& context, const Q
 
 // Listens to the readers' warnings while it lives.
 class TWarningWatch {
-  public:
+public:
     TWarningWatch() {
         JpegCutShort = false;
         PreviousHandler = qInstallMessageHandler(JpegWarningWatch);
@@ -252,7 +252,7 @@ TDecodedPicture DecodePicture(const std::string& path, std::int64_t maxPixels,
 
     Normalise(image);
     if (image.isNull())
-        return Refused("Not enough memory to import the picture.");
+        return Refused("Sorry, not enough memory to import the picture.");
     auto owner = std::make_shared<const QImage>(std::move(image));
     TDecodedPicture picture;
     picture.Rows = RowsOf(*owner);

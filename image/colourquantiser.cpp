@@ -60,7 +60,7 @@ struct TBox {
 };
 
 class TCutter {
-  public:
+public:
     TCutter(const std::vector<TBin>& bins, std::vector<int> work)
         : Bins(bins), Work(std::move(work)) {}
 
@@ -87,7 +87,7 @@ class TCutter {
         return colours;
     }
 
-  private:
+private:
     TBox Measure(std::size_t begin, std::size_t end) const {
         double n = 0, sum[3] = {0, 0, 0}, squares[3] = {0, 0, 0};
         for (std::size_t i = begin; i < end; ++i) {

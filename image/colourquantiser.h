@@ -17,7 +17,7 @@
 // of least spread (median cut on a 32-level histogram a channel). Mapping is
 // a table lookup, exact for the reserved colours.
 class TColourQuantiser {
-  public:
+public:
     // Looks at every pixel once and chooses the palette. Nothing when
     // `progress` stopped the work.
     static std::optional<TColourQuantiser> Build(const TPixelRows& picture,
@@ -31,7 +31,7 @@ class TColourQuantiser {
     // A pixel as shown: laid over white by its alpha, 0x00RRGGBB.
     static std::uint32_t OverWhite(std::uint32_t argb);
 
-  private:
+private:
     static constexpr int Bins = 32 * 32 * 32;
     static constexpr std::int16_t NoEntry = -1;
 

@@ -102,7 +102,7 @@ constexpr TCommandEntry CommandTable[] = {
     {CM_FILENEW, &TDrawWindow::CmFileNew, nullptr},
     {CM_OPENDATA, &TDrawWindow::CmOpenData, nullptr},
     {CM_OPENIMAGE, &TDrawWindow::CmOpenImage, nullptr},
-    {CM_IMPORTPICTURE, &TDrawWindow::CmImportPicture, nullptr},
+    {CM_IMPORTPICTURE, &TDrawWindow::CmImportPicture, &TDrawWindow::CeImportPicture},
     {CM_SAVEDATAAS, &TDrawWindow::CmSaveDataAs, &TDrawWindow::CeSaveDataAs},
     {CM_SCALE, &TDrawWindow::CmScale, nullptr},
     {CM_BKCOLOR, &TDrawWindow::CmBkColor, nullptr},
@@ -418,6 +418,12 @@ void TDrawWindow::CmTrueColours() {
     CheckMenuItem(CM_TRUECOLOURS, TrueColours != 0);
     WritePrivateProfileString(ViewSection, TrueColoursKey, std::to_string(TrueColours), IniFileName);
     Invalidate(true);
+}
+
+// The window keeps handling events while an import runs; a second one
+// would share its pixel copy.
+void TDrawWindow::CeImportPicture(TCommandEnabler& ce) {
+    ce.Enable(!Importing);
 }
 
 void TDrawWindow::CeTrueColours(TCommandEnabler& ce) {

@@ -93,7 +93,8 @@ public:
     // Imports the picture file as the background image, as File|Import
     // Picture does once its file is chosen: the old image goes first, a
     // progress bar shows for a long import, and a refusal is told in a
-    // message box. True when the picture was imported.
+    // message box. True when the picture was imported; false at once while
+    // another import is under way.
     bool ImportPicture(const std::string& path);
     void CmScale();
     void CmBkColor();
@@ -108,6 +109,7 @@ public:
     void CmHelpContents();
     void CmAbout();
     void CeSaveDataAs(TCommandEnabler& ce);
+    void CeImportPicture(TCommandEnabler& ce);
     void CeImage(TCommandEnabler& ce);
     void CeTrueColours(TCommandEnabler& ce);
     void CeDeleteLastPoint(TCommandEnabler& ce);
@@ -143,6 +145,8 @@ private:
     // View|True Colours: the image copied as it is instead of XORed; kept
     // in the settings.
     int TrueColours = 0;
+    // An import is under way; the window keeps painting meanwhile.
+    bool Importing = false;
     int DrawMode = 0;
     int LeftButtonDown = 0;
     int RightButtonDown = 0;

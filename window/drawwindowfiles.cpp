@@ -100,12 +100,16 @@ void TDrawWindow::CmImportPicture() {
 // shares memory with the one it replaces. A cancelled import keeps nothing,
 // even when its work had come to an end.
 bool TDrawWindow::ImportPicture(const std::string& path) {
+    if (Importing)
+        return false;
+    Importing = true;
     DropImage();
     const std::int64_t limit = ReadImportPixelLimit(IniFileName);
     TImageLoad load;
     const bool finished = RunWithProgress(this, ImportCaption, [&](const TProgressReport& report) {
         load = ImportPictureFile(path, limit, BackupBits, report);
     });
+    Importing = false;
     if (!finished)
         return false;
     for (const TUserMessage& message : load.Messages)

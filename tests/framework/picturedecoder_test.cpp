@@ -50,7 +50,7 @@ std::uint32_t ColourAt(const TPixelRows& rows, int x, int y) {
 }
 
 class PictureDecoder : public ::testing::Test {
-  protected:
+protected:
     TDecodedPicture Decode(const std::vector<std::uint8_t>& bytes, const std::string& suffix,
                            std::int64_t limit = DefaultImportPixelLimit) {
         return DecodePicture(Files.Write(bytes, suffix), limit);

@@ -1,5 +1,6 @@
 #include "uitest.h"
 
+#include "framework/commandenabler.h"
 #include "framework/gdi/messagebox.h"
 #include "framework/gdi/usermessage.h"
 #include "framework/progressdialog.h"
@@ -60,7 +61,7 @@ constexpr int Near = -133 + 8934 / 4;
 constexpr int Far = -133 + 8934 * 3 / 4;
 
 class ImportTest : public UiTest {
-  protected:
+protected:
     void TearDown() override {
         EXPECT_TRUE(Ui->FileAnswers.empty()) << "scripted file answers left over";
         EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "a wait cursor stayed";
@@ -260,6 +261,30 @@ TEST_F(ImportTest, TrueColoursDrawsThePictureAsItIsUnderTheGridAndIsKept) {
 } // namespace
 
 namespace {
+
+// While one import runs, the window paints but takes no second one.
+TEST_F(ImportTest, NoSecondImportWhileOneRuns) {
+    QImage gradient(1500, 1500, QImage::Format_RGB32);
+    for (int y = 0; y < gradient.height(); ++y)
+        for (int x = 0; x < gradient.width(); ++x)
+            gradient.setPixel(x, y, qRgb(x % 256, y % 256, (x + y) % 256));
+    const std::string big = Files.Write(Png(gradient), ".png");
+    const std::string small = Files.Write(Png(Quadrants()), ".png");
+    bool asked = false;
+    QTimer::singleShot(20, [&] {
+        asked = true;
+        TCommandEnabler ce(CM_IMPORTPICTURE);
+        Window->EvCommandEnable(ce);
+        EXPECT_FALSE(ce.IsEnabled());
+        EXPECT_FALSE(Window->ImportPicture(small));
+    });
+    ASSERT_TRUE(Window->ImportPicture(big));
+    EXPECT_TRUE(asked);
+    EXPECT_EQ(Probe().Dib()->GetWidth(), 1500);
+    TCommandEnabler ce(CM_IMPORTPICTURE);
+    Window->EvCommandEnable(ce);
+    EXPECT_TRUE(ce.IsEnabled());
+}
 
 // Long work gets a progress bar whose Cancel the work hears of; short work
 // shows none.
