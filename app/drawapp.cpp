@@ -1,10 +1,12 @@
 #include "app/drawapp.h"
 
+#include "app/ctl3dsteps.h"
 #include "app/globals.h"
 #include "app/mainframelink.h"
 #include "framework/buttongadget.h"
 #include "framework/controlbar.h"
 #include "framework/statusbar.h"
+#include "framework/userinterface.h"
 #include "resources/tables/ids.h"
 #include "window/drawwindow.h"
 
@@ -51,10 +53,17 @@ std::unique_ptr<TControlBar> MakeToolBar(TDecoratedFrame& frame) {
     return toolBar;
 }
 
+// Start-up's boxes have no owner: no window exists yet.
+int AskWithoutOwner(const TUserMessage& box) {
+    return TUserInterface::Get().MessageBox(nullptr, box.Text, box.Caption, box.Flags());
+}
+
 } // namespace
 
 TDrawApp::TDrawApp(int& argc, char** argv) : TApplication(argc, argv) {
     nCmdShow = TDecoratedFrame::TShowCmd::Maximized;
+    InstallCtl3dLibrary(GetPlatformProbes(), AskWithoutOwner);
+    EnableCtl3dControls(GetCtl3dSwitch(), IniFileName, AskWithoutOwner);
 }
 
 TDrawApp::~TDrawApp() {

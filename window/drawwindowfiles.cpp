@@ -2,6 +2,7 @@
 // background image in, and the image's recall to how it was loaded.
 
 #include "window/drawwindow.h"
+#include "window/panetexts.h"
 
 #include "core/curve.h"
 #include "datafile/datareader.h"
@@ -135,7 +136,7 @@ void TDrawWindow::ShowLoadedImage(std::unique_ptr<TDib> dib) {
     ImageHeight = Dib->GetHeight();
     ImageSrcRect = TRect{0, 0, ImageWidth, ImageHeight};
     ImageMoved = 0;
-    MessageGadget.SetText("RIGHT button to stretch, SLIDER to rotate image");
+    MessageGadget.SetText(ImageLoadedText);
 }
 
 void TDrawWindow::RecallImagePosition() {
