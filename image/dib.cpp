@@ -228,15 +228,16 @@ std::unique_ptr<TDib> TDib::Create(int width, int height, int bitCount,
     h.Entries = static_cast<std::int64_t>(palette.size());
     h.EntryBytes = InfoEntryBytes;
     std::uint64_t pixelBytes = 0;
-    if (width <= 0 || height <= 0 || ColorCount(bitCount) <= 0 || h.Entries > MaxEntries(bitCount) ||
-        !PixelBytes(h, pixelBytes))
+    if (width <= 0 || height <= 0 || ColorCount(bitCount) <= 0 ||
+        h.Entries > ColorCount(bitCount) || !PixelBytes(h, pixelBytes))
         return nullptr;
 
     std::unique_ptr<TDib> dib(new (std::nothrow) TDib);
     if (!dib)
         return nullptr;
     const std::uint64_t tableBytes = static_cast<std::uint64_t>(h.Entries) * InfoEntryBytes;
-    dib->Block = AllocGlobalBlock(static_cast<std::size_t>(InfoHeaderBytes + tableBytes + pixelBytes));
+    dib->Block =
+        AllocGlobalBlock(static_cast<std::size_t>(InfoHeaderBytes + tableBytes + pixelBytes));
     if (!dib->Block)
         return nullptr;
     std::uint8_t* header = dib->Block.get();
