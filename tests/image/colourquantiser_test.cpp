@@ -105,13 +105,6 @@ TEST(ColourQuantiser, LaysTransparentPixelsOverWhite) {
     EXPECT_EQ(TColourQuantiser::OverWhite(0x80000000u), 0x7F7F7Fu);
 }
 
-TEST(ColourQuantiser, StopsWhenTheProgressSaysSo) {
-    const TPicture p = PlotOnPhoto();
-    int calls = 0;
-    EXPECT_FALSE(TColourQuantiser::Build(p.Rows(), [&](int) { return ++calls < 3; }));
-    EXPECT_EQ(calls, 3);
-}
-
 class ConvertedPicture : public ImageTest {};
 
 TEST_F(ConvertedPicture, OneBitPictureStaysOneBitTurnedBottomUp) {

@@ -128,13 +128,6 @@ TEST_F(ImportTest, ATwoColourPictureStaysOneBitAndTheWindowOperationImportsWitho
     EXPECT_EQ(Probe().Dib()->GetBitCount(), 1);
 }
 
-TEST_F(ImportTest, CtrlIChoosesImportPicture) {
-    Ui->FileAnswers.push_back(std::nullopt);
-    QTest::keyClick(Frame->GetHandle(), Qt::Key_I, Qt::ControlModifier);
-    ASSERT_EQ(Ui->FileDialogs.size(), 1u);
-    EXPECT_EQ(Ui->FileDialogs[0].Data.Filter.rfind("Pictures|", 0), 0u);
-}
-
 TEST_F(ImportTest, RefusalsSayWhyAndLeaveNoImage) {
     Import(Files.Write(Png(Quadrants()), ".png"));
     ASSERT_NE(Probe().Dib(), nullptr);
