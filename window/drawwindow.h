@@ -110,6 +110,13 @@ public:
     void CmOpenData();
     void CmSaveDataAs();
     void CmOpenImage();
+    void CmImportPicture();
+    // Imports the picture file as the background image, as File|Import
+    // Picture does once its file is chosen: the old image goes first, a
+    // progress bar shows for a long import, and a refusal is told in a
+    // message box. True when the picture was imported; false at once while
+    // another import is under way.
+    bool ImportPicture(const std::string& path);
     void CmScale();
     void CmBkColor();
     void CmSymbols();
@@ -120,6 +127,7 @@ public:
     // (the message pane says which), then for their values, and sets the
     // scale from them. Esc and the right button cancel.
     void CmCalibrate();
+    void CmTrueColours();
     void CmDeleteLastPoint();
     void CmRecall();
     // Puts the image's pixels back as loaded and the whole picture in view.
@@ -127,7 +135,9 @@ public:
     void CmHelpContents();
     void CmAbout();
     void CeSaveDataAs(TCommandEnabler& ce);
+    void CeImportPicture(TCommandEnabler& ce);
     void CeImage(TCommandEnabler& ce);
+    void CeTrueColours(TCommandEnabler& ce);
     void CeDeleteLastPoint(TCommandEnabler& ce);
     void CeRecall(TCommandEnabler& ce);
     void CeCalibrate(TCommandEnabler& ce);
@@ -173,6 +183,11 @@ private:
     int ShowLines = 1;
     int ShowImage = 0;
     int ShowAxisValues = 1;
+    // View|True Colours: the image copied as it is instead of XORed; kept
+    // in the settings.
+    int TrueColours = 0;
+    // An import is under way; the window keeps painting meanwhile.
+    bool Importing = false;
     int DrawMode = 0;
     int LeftButtonDown = 0;
     int RightButtonDown = 0;
@@ -190,6 +205,7 @@ private:
     TOpenSaveDialog::TData DataOpenData;
     TOpenSaveDialog::TData DataSaveData;
     TOpenSaveDialog::TData ImageOpenData;
+    TOpenSaveDialog::TData PictureOpenData;
     std::unique_ptr<TDib> Dib;
     TPixelCopy BackupBits;
     TRect ImageSrcRect;
@@ -245,6 +261,13 @@ private:
     // Shows the all-slots-used error and answers true when no slot is free.
     bool RefuseWhenAllSlotsUsed();
     void ShowCounts(const char* prefix = "");
+    // The first steps of loading any image: the old one hidden and gone.
+    void DropImage();
+    // The last steps: the image shown whole and unmoved.
+    void ShowLoadedImage(std::unique_ptr<TDib> dib);
+    // After Open Image refused a file the import can read: offers it, and
+    // imports it on Yes.
+    void OfferImport(const std::string& path);
     void WriteBkColor() const;
     // The image, axes, grid and curves, for the paint and for the loupe.
     void PaintPicture(TDC& dc);

@@ -12,6 +12,8 @@ constexpr TMenuItemTemplate FileItems[] = {
     {CM_OPENDATA, "Open &Data"},
     {CM_OPENIMAGE, "Open &Image"},
     {CM_SAVEDATAAS, "Save Data &As", false, true},
+    {},
+    {CM_IMPORTPICTURE, "Import &Picture...\tCtrl+I"},
 };
 
 constexpr TMenuItemTemplate ViewItems[] = {
@@ -31,6 +33,8 @@ constexpr TMenuItemTemplate ViewItems[] = {
     {CM_FORWARD, "&Forward\tAlt+Right"},
     {},
     {CM_LOUPE, "Lou&pe\tCtrl+L"},
+    {},
+    {CM_TRUECOLOURS, "&True Colours"},
 };
 
 constexpr TMenuItemTemplate EditItems[] = {
