@@ -2,7 +2,8 @@
 # (scripts/window-check, scripts/e2e-check); sourced, not run. It starts
 # Xvfb (1280x1024x24) with the openbox window manager and the program in a
 # fresh settings folder, ends everything it started when the script exits,
-# and offers waiting, window geometry and screenshots.
+# and offers waiting, activating windows, moving the pointer, window geometry
+# and screenshots.
 #
 # The sourcing script sets check_name (the prefix of every line it prints)
 # before sourcing. Exit status of a check: 0 passed, 1 failed, 77 skipped
@@ -10,6 +11,11 @@
 
 readonly SCREEN_W=1280 SCREEN_H=1024
 readonly SKIP=77
+# How long any wait for the screen, a window or the program may take, in
+# seconds: the checks run under AddressSanitizer, beside other tests, on a
+# machine that may be busy. Waits end as soon as what they wait for is
+# there, so this only bounds how long a failing check takes.
+readonly PATIENCE=60
 
 x_session_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
@@ -105,14 +111,14 @@ try_session() {
     xvfb_pid=$!
     pids+=("$xvfb_pid")
     session_trouble=
-    if ! wait_for 15 test -s "$work/display"; then
+    if ! wait_for "$PATIENCE" test -s "$work/display"; then
         session_trouble="Xvfb did not start"
     else
         DISPLAY=":$(cat "$work/display")"
         export DISPLAY
         openbox --sm-disable >>"$work/openbox.log" 2>&1 &
         pids+=($!)
-        wait_for 15 session_settled "$xvfb_pid" "$!"
+        wait_for "$PATIENCE" session_settled "$xvfb_pid" "$!"
         session_ready "$xvfb_pid" "$!" ||
             session_trouble="openbox did not start on Xvfb's display $DISPLAY"
     fi
@@ -153,7 +159,8 @@ start_program() {
     pids+=("$program_pid")
 
     window=
-    wait_for 20 find_main_window || fail "no visible window titled Kestrova within 20 s"
+    wait_for "$PATIENCE" find_main_window ||
+        fail "no visible window titled Kestrova within $PATIENCE s"
     say "program window $window on display $DISPLAY"
 }
 
@@ -168,6 +175,54 @@ maximized() {
     local state
     state=$(xprop -id "$window" _NET_WM_STATE 2>/dev/null) || return 1
     [[ $state == *_NET_WM_STATE_MAXIMIZED_VERT* && $state == *_NET_WM_STATE_MAXIMIZED_HORZ* ]]
+}
+
+# The main window with its frame covers the screen's work area: sets the
+# work area (area_x, area_y, area_w, area_h), the frame's extents (frame_l,
+# frame_r, frame_t, frame_b) and the geometry (see geometry).
+covers_work_area() {
+    read -r area_x area_y area_w area_h _ < <(numbers -root _NET_WORKAREA 2>/dev/null)
+    read -r frame_l frame_r frame_t frame_b < <(numbers -id "$window" _NET_FRAME_EXTENTS 2>/dev/null)
+    [ -n "$area_h" ] && [ -n "$frame_b" ] || return 1
+    geometry
+    ((win_x - frame_l == area_x && win_y - frame_t == area_y &&
+        win_w + frame_l + frame_r == area_w && win_h + frame_t + frame_b == area_h))
+}
+
+# Waits until the window manager shows the main window maximized and the
+# window has grown to the work area (the frame and the window may still be
+# growing for a while after the state changed); sets what covers_work_area
+# sets.
+wait_maximized() {
+    wait_for "$PATIENCE" maximized || fail "the window manager does not show the window maximized:" \
+        "$(xprop -id "$window" _NET_WM_STATE)"
+    wait_for "$PATIENCE" covers_work_area ||
+        fail "the window does not cover the screen's work area ${area_w}x${area_h}+${area_x}+${area_y}:" \
+            "client ${win_w}x${win_h}+${win_x}+${win_y}, frame l=$frame_l r=$frame_r t=$frame_t b=$frame_b"
+}
+
+# Makes the window $1 the active one and waits until the window manager says
+# it is, asking again meanwhile. (xdotool's own --sync gives up silently
+# after 15 s, and a key sent then goes elsewhere.)
+is_active() {
+    [ "$(xdotool getactivewindow 2>/dev/null)" == "$1" ] && return 0
+    xdotool windowactivate "$1" 2>/dev/null
+    return 1
+}
+activate() {
+    xdotool windowactivate "$1" 2>/dev/null || true
+    wait_for "$PATIENCE" is_active "$1" || fail "the window $1 did not become the active one"
+}
+
+# Moves the pointer to ($1, $2) and waits until it is there. (xdotool's own
+# --sync waits a quarter of a minute for a move to where the pointer is.)
+pointer_at() {
+    [ "$(xdotool getmouselocation --shell | awk -F= '/^[XY]=/ { printf "%s ", $2 }')" == "$1 $2 " ]
+}
+move_pointer() {
+    pointer_at "$1" "$2" && return 0
+    xdotool mousemove "$1" "$2"
+    wait_for "$PATIENCE" pointer_at "$1" "$2" || fail "the pointer did not move to ($1, $2)"
 }
 
 # The client area of the main window, in screen pixels: win_x, win_y, win_w, win_h.
@@ -187,12 +242,13 @@ numbers() { xprop "$@" | sed 's/^[^=]*= *//; s/,/ /g'; }
 shoot() { import -window root "$work/$1.png" || fail "import could not take a screenshot"; }
 
 # Ends the program the way a user does (Alt+F4 on its window) and checks
-# that it ends with status 0 within 15 seconds.
+# that it ends with status 0.
 close_program() {
-    xdotool windowactivate --sync "$window" key --clearmodifiers alt+F4 ||
-        fail "could not send Alt+F4 to the window"
+    activate "$window"
+    xdotool key --clearmodifiers alt+F4 || fail "could not send Alt+F4 to the window"
     ended() { ! running "$program_pid"; }
-    wait_for 15 ended || fail "the program was still running 15 s after Alt+F4 closed its window"
+    wait_for "$PATIENCE" ended ||
+        fail "the program was still running $PATIENCE s after Alt+F4 closed its window"
     local status=0
     wait "$program_pid" || status=$?
     ((status == 0)) || fail "the program ended with exit status $status after Alt+F4 (see program.log)"
@@ -213,6 +269,14 @@ longest_run() {
         { start = -1 }
         BEGIN { start = -1; best = 0; first = -1; last = -1 }
         END { print first, last }'
+}
+
+# Number of pixels of exactly the colour $3 (not white) in the rectangle $2
+# (WxH+X+Y) of screenshot $1.
+colour_count() {
+    convert "$work/$1.png" -crop "$2" +repage -alpha off \
+        -fill white +opaque "$3" -fill black -opaque "$3" \
+        -format '%[fx:round(w*h*(1-mean))]' info:
 }
 
 # Bounding box "width height x y" of the pixels of colour $3 in the rectangle
