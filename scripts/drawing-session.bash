@@ -3,8 +3,9 @@
 # x-session.bash, with check_name and program set. It starts the session and
 # the program maximized, reads the logical space's constants from the
 # program, finds the drawing window (draw_x, draw_y, draw_w, draw_h) and
-# offers the menus, keys, file dialogs, pointer moves and File|Save Data As
-# as a person uses them.
+# offers the menus, keys, file dialogs, the loupe and File|Save Data As as a
+# person uses them. Every step waits until the program has done what the
+# step before asked for, as far as the screen or the X server shows it.
 
 # The caller and x-session.bash set the variables this reads, and wait_for
 # calls the helpers defined inside functions.
@@ -23,9 +24,11 @@ for name in LOGICAL_ORIGIN_OFFSET LOGICAL_CLIENT_EXTENT GRAPH_EXTENT IMAGE_SQUAR
     declare -r "$name=$value"
 done
 start_program "$program"
-wait_for 10 maximized || fail "the window manager does not show the window maximized"
-geometry
+wait_maximized
 
+# A visible window of the program titled exactly $1: sets found. (A search
+# may fail when a window goes while it looks, so it is asked again rather
+# than waited on with --sync.)
 titled_window() {
     running "$program_pid" || fail "the program has ended (see program.log)"
     found=$(xdotool search --all --onlyvisible --pid "$program_pid" --name "^$1\$" 2>/dev/null |
@@ -34,50 +37,82 @@ titled_window() {
 }
 wait_window() {
     found=
-    wait_for "$2" titled_window "$1" || fail "no window titled \"$1\" appeared within $2 s"
+    wait_for "$PATIENCE" titled_window "$1" || fail "no window titled \"$1\" appeared within $PATIENCE s"
 }
+# The window $1 is closed: gone, or no longer mapped.
 window_closed() { ! xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
+# Answers the box or dialog titled $1 with the keys $2... and waits until it
+# has closed. What it covered may still show until the window under it has
+# painted again: a screenshot after this waits for what it looks for.
 answer() {
     local title=$1 box
     shift
-    wait_window "$title" 10
+    wait_window "$title"
     box=$found
-    xdotool windowactivate --sync "$box" key --clearmodifiers "$@"
-    wait_for 10 window_closed "$box" || fail "the window \"$title\" stayed open after $*"
+    activate "$box"
+    xdotool key --clearmodifiers "$@"
+    wait_for "$PATIENCE" window_closed "$box" || fail "the window \"$title\" stayed open after $*"
 }
+# Qt shows an open menu as a window of its own that the window manager
+# leaves alone (override-redirect); so is a tool tip, which Qt marks as one.
 menu_open() {
     local id
     for id in $(xdotool search --all --onlyvisible --pid "$program_pid" --name '' 2>/dev/null); do
-        xwininfo -id "$id" 2>/dev/null | grep -q 'Override Redirect State: yes' && return 0
+        xwininfo -id "$id" 2>/dev/null | grep -q 'Override Redirect State: yes' &&
+            ! xprop -id "$id" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q _NET_WM_WINDOW_TYPE_TOOLTIP &&
+            return 0
     done
     return 1
 }
+# Chooses a menu item with the keyboard: Alt with the menu's access letter
+# $1, then the item's access letter $2, once the menu is open; returns once
+# the menu has closed again.
 menu_command() {
-    xdotool windowactivate --sync "$window" key --clearmodifiers "alt+$1"
-    wait_for 5 menu_open || fail "the menu of Alt+$1 did not open"
+    activate "$window"
+    xdotool key --clearmodifiers "alt+$1"
+    wait_for "$PATIENCE" menu_open || fail "the menu of Alt+$1 did not open"
     xdotool key "$2"
+    wait_for "$PATIENCE" not menu_open || fail "the menu of Alt+$1 stayed open after $2"
 }
-keys() { xdotool windowactivate --sync "$window" key --clearmodifiers "$@"; }
+not() { ! "$@"; }
+keys() {
+    activate "$window"
+    xdotool key --clearmodifiers "$@"
+}
+# Types $2 into the file dialog titled $1 and presses Enter. Qt's own file
+# dialog opens with the focus in its name field and takes a whole path there.
 type_file_name() {
     local dialog
-    wait_window "$1" 10
+    wait_window "$1"
     dialog=$found
-    xdotool windowactivate --sync "$dialog" type --delay 10 "$2"
+    activate "$dialog"
+    xdotool type --delay 10 "$2"
     xdotool key Return
-    wait_for 10 window_closed "$dialog" ||
+    wait_for "$PATIENCE" window_closed "$dialog" ||
         fail "the file dialog \"$1\" stayed open after typing $2 and Enter"
 }
-pointer_at() {
-    [ "$(xdotool getmouselocation --shell | awk -F= '/^[XY]=/ { printf "%s ", $2 }')" == "$1 $2 " ]
-}
-move_pointer() {
-    pointer_at "$1" "$2" && return 0
-    xdotool mousemove "$1" "$2"
-    wait_for 5 pointer_at "$1" "$2" || fail "the pointer did not move to ($1, $2)"
+# The colour "#RRGGBB" of pixel ($2, $3) of screenshot $1.
+pixel() { strip "$1" "1x1+$2+$3" | awk '{ print $2 }'; }
+click_at() {
+    move_pointer "$1" "$2"
+    xdotool click 1
 }
 # The first offset along a strip (see strip) with colour $3, or nothing.
 first_of() { strip "$1" "$2" | awk -v colour="$3" '$2 == colour { print $1; exit }'; }
 
+# The drawing window is the area painted in the background colour between
+# the menu bar and the tool bar: its height is the longest background run in
+# a column of its left margin, its width the longest run in a row of its top
+# margin (the graph square keeps a margin of 6.66 % on every side). The
+# measure holds once the axes lie where the window's mapping puts logical 0
+# in a drawing window of that size: 666 of the 10000 logical units across
+# from the left edge and up from the bottom edge, rounded to the nearest
+# pixel; until then the screen may still show the window as it was before
+# it grew.
+readonly AXIS_INK='#000000'
+half=$((LOGICAL_CLIENT_EXTENT / 2))
+screen_x() { echo $((draw_x + ((($1) + LOGICAL_ORIGIN_OFFSET) * draw_w + half) / LOGICAL_CLIENT_EXTENT)); }
+screen_y() { echo $((draw_y + draw_h - ((($1) + LOGICAL_ORIGIN_OFFSET) * draw_h + half) / LOGICAL_CLIENT_EXTENT)); }
 measure_drawing_window() {
     local top bottom left right
     shoot start
@@ -89,17 +124,41 @@ measure_drawing_window() {
     ((left >= 0 && right - left + 1 >= win_w / 2)) || return 1
     draw_x=$((win_x + left))
     draw_w=$((right - left + 1))
+    axis_x=$(screen_x 0)
+    axis_y=$(screen_y 0)
+    [ "$(pixel start "$axis_x" "$((draw_y + draw_h / 2))")" == "$AXIS_INK" ] &&
+        [ "$(pixel start "$((draw_x + draw_w / 2))" "$axis_y")" == "$AXIS_INK" ]
 }
-wait_for 10 measure_drawing_window ||
-    fail "no drawing window painted in the background colour $BACKGROUND (see start.png)"
-half=$((LOGICAL_CLIENT_EXTENT / 2))
-screen_x() { echo $((draw_x + ((($1) + LOGICAL_ORIGIN_OFFSET) * draw_w + half) / LOGICAL_CLIENT_EXTENT)); }
-screen_y() { echo $((draw_y + draw_h - ((($1) + LOGICAL_ORIGIN_OFFSET) * draw_h + half) / LOGICAL_CLIENT_EXTENT)); }
-say "drawing window: ${draw_w}x${draw_h} at ($draw_x, $draw_y)"
+wait_for "$PATIENCE" measure_drawing_window ||
+    fail "no drawing window painted in the background colour $BACKGROUND with its axes where its" \
+        "size puts them (see start.png)"
+say "drawing window: ${draw_w}x${draw_h} at ($draw_x, $draw_y); its axes at x=$axis_x and y=$axis_y"
+
+# Opens the loupe (Ctrl+L) and waits until it stands where it first shows,
+# at the top right of the drawing window: it is mapped before it is moved
+# there. Sets loupe (its window), loupe_x, loupe_y, loupe_w and loupe_h (its
+# client area on the screen).
+loupe_placed() {
+    local info
+    info=$(xwininfo -id "$loupe" 2>/dev/null) || return 1
+    loupe_x=$(awk '/Absolute upper-left X:/ {print $4}' <<<"$info")
+    loupe_y=$(awk '/Absolute upper-left Y:/ {print $4}' <<<"$info")
+    loupe_w=$(awk '/Width:/ {print $2}' <<<"$info")
+    loupe_h=$(awk '/Height:/ {print $2}' <<<"$info")
+    ((loupe_x + loupe_w > draw_x + draw_w * 3 / 4 && loupe_y < draw_y + draw_h / 4))
+}
+open_loupe() {
+    keys ctrl+l
+    wait_window Loupe
+    loupe=$found
+    wait_for "$PATIENCE" loupe_placed ||
+        fail "the loupe is not at the top right of the drawing window but at ($loupe_x, $loupe_y)"
+}
 
 save_as() {
     menu_command f a
     type_file_name "Save As" "$1"
     written() { [ -s "$1" ] && ! find "/proc/$program_pid/fd" -lname "$1" 2>/dev/null | grep -q .; }
-    wait_for 10 written "$1" || fail "File|Save Data As wrote nothing to $1 within 10 s"
+    wait_for "$PATIENCE" written "$1" ||
+        fail "File|Save Data As wrote nothing to $1 within $PATIENCE s"
 }
