@@ -3,14 +3,34 @@
 #include "framework/decoratedframe.h"
 #include "framework/window.h"
 
+#include <QDropEvent>
+#include <QFile>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QUrl>
+
+#include <string>
+#include <vector>
 
 namespace {
 
 TPoint ClientPoint(const QMouseEvent* event) {
     const QPoint p = event->position().toPoint();
     return {p.x(), p.y()};
+}
+
+// The local files a drag carries, as the system names them; links to
+// anything else are left out.
+std::vector<std::string> LocalFiles(const QMimeData* data) {
+    std::vector<std::string> files;
+    if (!data || !data->hasUrls())
+        return files;
+    const QList<QUrl> urls = data->urls();
+    for (const QUrl& url : urls)
+        if (url.isLocalFile())
+            files.push_back(QFile::encodeName(url.toLocalFile()).toStdString());
+    return files;
 }
 
 } // namespace
@@ -87,4 +107,23 @@ void TWindowWidget::mouseDoubleClickEvent(QMouseEvent* event) {
 void TWindowWidget::mouseMoveEvent(QMouseEvent* event) {
     if (Owner)
         Owner->EvMouseMove(ClientPoint(event));
+}
+
+void TWindowWidget::dragEnterEvent(QDragEnterEvent* event) {
+    if (!LocalFiles(event->mimeData()).empty())
+        event->acceptProposedAction();
+}
+
+void TWindowWidget::dropEvent(QDropEvent* event) {
+    std::vector<std::string> files = LocalFiles(event->mimeData());
+    if (files.empty() || !Owner)
+        return;
+    event->acceptProposedAction();
+    QMetaObject::invokeMethod(
+        this,
+        [this, files = std::move(files)] {
+            if (Owner)
+                Owner->EvDropFiles(files);
+        },
+        Qt::QueuedConnection);
 }
