@@ -1,8 +1,13 @@
 #pragma once
 
+#include <optional>
+#include <string>
+
 // The question "may this command run now?", asked of the window that handles
 // commands before a menu opens and when idle for the tool-bar buttons. A
-// command nobody answers for stays enabled.
+// command nobody answers for stays enabled. For a menu item the answer may
+// also give the item's text (an ampersand marks the access letter) and hide
+// the item; items nobody says that of keep their text and stay shown.
 class TCommandEnabler {
 public:
     explicit TCommandEnabler(int id) : Id(id) {}
@@ -11,7 +16,14 @@ public:
     void Enable(bool enable) { Enabled = enable; }
     bool IsEnabled() const { return Enabled; }
 
+    void SetText(std::string text) { Text = std::move(text); }
+    const std::optional<std::string>& GetText() const { return Text; }
+    void Show(bool show) { Shown = show; }
+    bool IsShown() const { return Shown; }
+
 private:
     int Id;
     bool Enabled = true;
+    bool Shown = true;
+    std::optional<std::string> Text;
 };

@@ -171,6 +171,9 @@ void TDecoratedFrame::EnableMenu(QMenu& menu) {
         TCommandEnabler enabler(id);
         Client->EvCommandEnable(enabler);
         action->setEnabled(enabler.IsEnabled());
+        action->setVisible(enabler.IsShown());
+        if (const std::optional<std::string>& text = enabler.GetText())
+            action->setText(QString::fromUtf8(*text));
     }
 }
 
@@ -195,6 +198,10 @@ void TDecoratedFrame::ScheduleIdle() {
         return;
     IdlePending = true;
     QTimer::singleShot(0, Widget, [this] { IdleAction(); });
+}
+
+void TDecoratedFrame::CloseWindow() {
+    Widget->close();
 }
 
 bool TDecoratedFrame::CanClose() {

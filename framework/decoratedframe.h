@@ -50,6 +50,9 @@ public:
     void ScheduleIdle();
     // The client's answer to the close request.
     bool CanClose();
+    // Closes the frame as its title bar's close button does: only when the
+    // client agrees, and then the program ends.
+    void CloseWindow();
 
     TWindow* GetClientWindow() const { return Client.get(); }
     QMainWindow* GetHandle() const;
