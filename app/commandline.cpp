@@ -2,9 +2,8 @@
 
 #include "resources/buildinfo.h"
 
-#include <algorithm>
-#include <cctype>
 #include <ostream>
+#include <string_view>
 
 namespace {
 
@@ -19,15 +18,6 @@ constexpr char Help[] =
     "  --help     print this help and exit\n"
     "  --version  print the version and exit\n"
     "  --         take every argument after it as a file\n";
-
-bool EndsWithNoCase(std::string_view text, std::string_view ending) {
-    return text.size() >= ending.size() &&
-           std::equal(ending.begin(), ending.end(), text.end() - static_cast<long>(ending.size()),
-                      [](char a, char b) {
-                          return std::tolower(static_cast<unsigned char>(a)) ==
-                                 std::tolower(static_cast<unsigned char>(b));
-                      });
-}
 
 } // namespace
 
@@ -72,9 +62,4 @@ std::optional<int> AnswerWithoutWindow(const TCommandLine& commandLine, std::ost
         return 2;
     }
     return 2;
-}
-
-TFileKind KindOfFile(std::string_view fileName) {
-    return EndsWithNoCase(fileName, ".dat") || EndsWithNoCase(fileName, ".csv") ? TFileKind::Data
-                                                                               : TFileKind::Picture;
 }

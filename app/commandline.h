@@ -3,7 +3,6 @@
 #include <iosfwd>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 // The program's command line, `kestrova [--help] [--version] [FILE...]`,
@@ -29,8 +28,3 @@ TCommandLine ParseCommandLine(int argc, const char* const* argv);
 // the window is to open.
 std::optional<int> AnswerWithoutWindow(const TCommandLine& commandLine, std::ostream& out,
                                        std::ostream& err);
-
-// How a file named on the command line or dropped on the window opens:
-// by its extension, in any case.
-enum class TFileKind { Data, Picture };
-TFileKind KindOfFile(std::string_view fileName);

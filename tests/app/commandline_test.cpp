@@ -94,13 +94,6 @@ TEST(CommandLineAnswer, FilesAloneOpenTheWindowSilently) {
     EXPECT_EQ(files.Out + files.Err, "");
 }
 
-TEST(FileKind, DataByExtensionInAnyCaseEverythingElseAPicture) {
-    for (const char* name : {"a.dat", "a.csv", "A.DAT", "dir.png/b.Csv", ".dat"})
-        EXPECT_EQ(KindOfFile(name), TFileKind::Data) << name;
-    for (const char* name : {"a.bmp", "a.png", "a.dat.bmp", "a.csv~", "dat", "a.data", "a_csv", ""})
-        EXPECT_EQ(KindOfFile(name), TFileKind::Picture) << name;
-}
-
 TEST(BuildInfo, SaysTheWordSizeAndSystemOfThisBuild) {
     const std::string bits = std::to_string(sizeof(void*) * 8);
 #if defined(__linux__)
