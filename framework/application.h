@@ -19,8 +19,9 @@ public:
 
     // InitInstance, then the message loop; answers the loop's exit code.
     int Run();
-    // Makes, creates and shows the main window.
-    void InitInstance();
+    // Makes, creates and shows the main window; a derived class may go on
+    // from there with what the program is to do at start.
+    virtual void InitInstance();
 
     void SetMainWindow(std::unique_ptr<TDecoratedFrame> frame);
     TDecoratedFrame* GetMainWindow() const { return MainWindow.get(); }
