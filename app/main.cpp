@@ -1,9 +1,16 @@
 #include "app/commandline.h"
+#include "app/constants.h"
 #include "app/drawapp.h"
 
+#include <cstring>
 #include <iostream>
 
 int main(int argc, char** argv) {
+    // For the real-window scripts, not for users: the logical space.
+    if (argc == 2 && std::strcmp(argv[1], "--print-constants") == 0) {
+        PrintConstants(std::cout);
+        return 0;
+    }
     // Read before the application object: --help and --version need no
     // display, and Qt is shown only the program's name, so no file name
     // is ever taken for one of Qt's own options.

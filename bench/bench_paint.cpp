@@ -35,12 +35,10 @@ struct TFilledWindow {
     TFilledWindow() {
         Window.GetHandle()->resize(CanvasWidth, CanvasHeight);
         for (int c = 0; c < Curves; ++c) {
-            Window.Curves[c] = std::make_unique<TCurve>(100);
-            Window.Curves[c]->Pen = &Window.CurvePens[c];
+            Window.MakeCurve(c);
             for (int i = 0; i < PointsPerCurve; ++i)
-                Window.Curves[c]->AddPoint(CurveX(i), CurveY(c, i));
+                Window.AddDataPoint(c, CurveX(i), CurveY(c, i));
         }
-        Window.CurrentCurve = Curves - 1;
     }
     TDrawWindow Window;
 };

@@ -1,6 +1,7 @@
 #include "datafile/datareader.h"
 
 #include "core/curveflags.h"
+#include "core/curvemessages.h"
 #include "datafile/countstext.h"
 #include "datafile/datanumber.h"
 #include "datafile/datasink.h"
@@ -15,10 +16,6 @@ namespace {
 
 TUserMessage FileError(const char* text) {
     return {text, "File Error", MB_OK, MB_ICONEXCLAMATION};
-}
-
-TUserMessage Untitled(const char* text) {
-    return {text, "", MB_OK, MB_ICONEXCLAMATION};
 }
 
 TUserMessage OutOfRangeQuestion(std::uint32_t lineNumber) {
@@ -80,7 +77,7 @@ bool TDataReader::TakeLine() {
             return true;
         }
         if (!MakeCurvesUpTo(slot)) {
-            Sink.ShowMessage(Untitled("Sorry, not enough memory!"));
+            Sink.ShowMessage(NoMemoryForCurveMessage());
             return true;
         }
         const double y = Line.YValues[i];
@@ -91,7 +88,7 @@ bool TDataReader::TakeLine() {
         }
         Sink.AddPoint(slot, Line.X, y);
         if (OutOfMemory) {
-            Sink.ShowMessage(Untitled("Sorry, not enough memory for more data!"));
+            Sink.ShowMessage(NoMemoryForPointsMessage());
             return false;
         }
         ++PointCount;

@@ -36,9 +36,7 @@ void TDrawWindow::CmSaveDataAs() {
         return;
     if (TFileSaveDialog(this, DataSaveData).Execute() != IDOK)
         return;
-    std::array<TCurve*, MaxCurves> curves{};
-    for (int slot = 0; slot <= CurrentCurve; ++slot)
-        curves[slot] = Curves[slot].get();
+    const std::array<TCurve*, MaxCurves> curves = HeldCurves();
     TDataWriteResult result;
     {
         const TWaitCursor wait;

@@ -8,6 +8,7 @@
 
 #include "core/curve.h"
 #include "core/curveflags.h"
+#include "core/curvemessages.h"
 #include "core/graphscale.h"
 #include "core/mousemapping.h"
 #include "core/scaleranges.h"
@@ -92,16 +93,15 @@ void TDrawWindow::EvLButtonUp(const TPoint& point) {
 // The curve draws the new point at once; nothing is repainted.
 void TDrawWindow::PlacePoint(const TPoint& logical) {
     {
-        TCurve& curve = *Curves[CurrentCurve];
         TClientDC dc(*this);
         PrepareDC(dc);
-        curve.Dc = &dc;
-        curve.AddPoint(GraphScale.ToGraphX(logical.X), GraphScale.ToGraphY(logical.Y));
-        curve.Dc = nullptr;
+        const TCurvesContext context(*this, dc);
+        Curves[CurrentCurve]->AddPoint(GraphScale.ToGraphX(logical.X),
+                                       GraphScale.ToGraphY(logical.Y));
     }
     DataSaved = 0;
     if (OutOfMemory) {
-        MessageBox("Sorry, not enough memory for more data!", "", MB_OK | MB_ICONEXCLAMATION);
+        MessageBox(NoMemoryForPointsMessage());
         ToggleDrawMode();
     } else {
         ++PointCount;

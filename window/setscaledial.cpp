@@ -4,20 +4,12 @@
 #include "core/scaleranges.h"
 #include "datafile/datanumber.h"
 #include "framework/gdi/messagebox.h"
+#include "resources/tables/ids.h"
 #include "window/drawwindow.h"
 
 #include <string>
 
 namespace {
-
-enum : int {
-    MinXField = 201,
-    MinYField = 202,
-    MaxXField = 203,
-    MaxYField = 204,
-    FitXBox = 205,
-    FitYBox = 206,
-};
 
 // Right-aligned in ten characters with at most ten significant digits.
 constexpr int RangeDigits = 10;
@@ -26,21 +18,20 @@ constexpr int FieldCharsRead = 19;
 
 } // namespace
 
-TSetScaleDial::TSetScaleDial(TDrawWindow* parent)
-    : TDialog(parent, "SET_SCALE_DIAL"), Window(parent) {}
+TSetScaleDial::TSetScaleDial(TDrawWindow* parent) : TDialog(parent, IDD_SETSCALE), Window(parent) {}
 
 void TSetScaleDial::SetupWindow() {
     TDialog::SetupWindow();
-    SetDlgItemText(MinXField, FormatRangeValue(GraphScale.GetXMin(), RangeDigits));
-    SetDlgItemText(MinYField, FormatRangeValue(GraphScale.GetYMin(), RangeDigits));
-    SetDlgItemText(MaxXField, FormatRangeValue(GraphScale.GetXMax(), RangeDigits));
-    SetDlgItemText(MaxYField, FormatRangeValue(GraphScale.GetYMax(), RangeDigits));
-    CheckDlgButton(FitXBox, false);
-    CheckDlgButton(FitYBox, false);
+    SetDlgItemText(IDC_MINX, FormatRangeValue(GraphScale.GetXMin(), RangeDigits));
+    SetDlgItemText(IDC_MINY, FormatRangeValue(GraphScale.GetYMin(), RangeDigits));
+    SetDlgItemText(IDC_MAXX, FormatRangeValue(GraphScale.GetXMax(), RangeDigits));
+    SetDlgItemText(IDC_MAXY, FormatRangeValue(GraphScale.GetYMax(), RangeDigits));
+    CheckDlgButton(IDC_FITX, false);
+    CheckDlgButton(IDC_FITY, false);
     TDataBounds bounds;
     const bool canFit = Window->DataBounds(bounds);
-    EnableDlgItem(FitXBox, canFit);
-    EnableDlgItem(FitYBox, canFit);
+    EnableDlgItem(IDC_FITX, canFit);
+    EnableDlgItem(IDC_FITY, canFit);
 }
 
 // A field that holds no number reads as 0.
@@ -52,9 +43,9 @@ double TSetScaleDial::ReadField(int id) const {
 }
 
 bool TSetScaleDial::CanClose() {
-    TScaleRanges ranges{ReadField(MinXField), ReadField(MaxXField), ReadField(MinYField),
-                        ReadField(MaxYField)};
-    const bool fitX = IsDlgButtonChecked(FitXBox), fitY = IsDlgButtonChecked(FitYBox);
+    TScaleRanges ranges{ReadField(IDC_MINX), ReadField(IDC_MAXX), ReadField(IDC_MINY),
+                        ReadField(IDC_MAXY)};
+    const bool fitX = IsDlgButtonChecked(IDC_FITX), fitY = IsDlgButtonChecked(IDC_FITY);
     TDataBounds bounds;
     if ((fitX || fitY) && Window->DataBounds(bounds)) {
         if (fitX) {

@@ -1,7 +1,9 @@
 #include "core/mousemapping.h"
 
+#include "framework/gdi/recordingdc.h"
 #include "testcurves.h"
 
+#include <cstdlib>
 #include <limits>
 
 namespace {
@@ -20,6 +22,31 @@ TEST(ClientMapping, EdgesAndClamping) {
 TEST(ClientMapping, TruncatesLikeIntegerDivision) {
     EXPECT_EQ(ClientToLogical({1, 1}, {3, 3}), (TPoint{3333 - 666, 9334 - 3333}));
     EXPECT_EQ(ClientToLogical({2, 2}, {3, 3}), (TPoint{6666 - 666, 9334 - 6666}));
+}
+
+// The mouse inverts the mapping the window paints with: a client pixel
+// taken to logical units and mapped back to the device lands on itself, give
+// or take the unit lost to truncation, whatever the client area's shape.
+TEST(ClientMapping, InvertsThePaintingMapping) {
+    for (const TSize size : {TSize{1000, 800}, TSize{333, 777}, TSize{1920, 1017}, TSize{7, 5}}) {
+        SCOPED_TRACE(testing::Message() << size.Cx << "x" << size.Cy);
+        const TLogicalMapping mapping = LogicalMapping(size);
+        TRecordingDC dc;
+        dc.SetMapMode(MM_ANISOTROPIC);
+        dc.SetWindowExt(mapping.WindowExt);
+        dc.SetViewportExt(mapping.ViewportExt);
+        dc.SetViewportOrg(mapping.ViewportOrg);
+        dc.SetWindowOrg(mapping.WindowOrg);
+        EXPECT_EQ(dc.LogicalToDevice({0, 0}), (TPoint{(666 * size.Cx + 5000) / 10000,
+                                                      size.Cy - (666 * size.Cy + 5000) / 10000}))
+            << "the origin of the graph square";
+        for (int x = 0; x <= size.Cx; x += 1 + size.Cx / 13)
+            for (int y = 0; y <= size.Cy; y += 1 + size.Cy / 11) {
+                const TPoint back = dc.LogicalToDevice(*ClientToLogical({x, y}, size));
+                EXPECT_LE(std::abs(back.X - x), 1) << x << "," << y;
+                EXPECT_LE(std::abs(back.Y - y), 1) << x << "," << y;
+            }
+    }
 }
 
 TEST(ClientMapping, ZeroSizedClientHasNoLogicalPoint) {

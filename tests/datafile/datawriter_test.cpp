@@ -2,6 +2,7 @@
 
 #include "datafile/datawriter.h"
 #include "support/commalocale.h"
+#include "support/tempfolder.h"
 
 #include <csignal>
 #include <cstdio>
@@ -134,20 +135,11 @@ TEST_F(Writing, DecimalPointUnderCommaLocale) {
 
 class SavedFile : public Writing {
 protected:
-    void SetUp() override {
-        Writing::SetUp();
-        Folder = fs::path(::testing::TempDir()) / "kestrova-save";
-        fs::remove_all(Folder);
-        fs::create_directories(Folder);
-    }
-    void TearDown() override {
-        fs::remove_all(Folder);
-        Writing::TearDown();
-    }
     std::vector<fs::path> Files() const {
         return {fs::directory_iterator(Folder), fs::directory_iterator()};
     }
-    fs::path Folder;
+    TTempFolder Temp;
+    fs::path Folder = Temp.Path();
 };
 
 // Written and read back into an empty table: the same curves in the same

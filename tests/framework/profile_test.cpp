@@ -1,4 +1,5 @@
 #include "framework/profile.h"
+#include "support/tempfolder.h"
 
 #include <gtest/gtest.h>
 
@@ -11,14 +12,7 @@ namespace {
 
 class ProfileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        Dir = std::filesystem::temp_directory_path() /
-              ("kestrova-profile-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(Dir);
-        setenv("XDG_CONFIG_HOME", (Dir / "config").c_str(), 1);
-    }
-    void TearDown() override { std::filesystem::remove_all(Dir); }
+    void SetUp() override { setenv("XDG_CONFIG_HOME", (Dir / "config").c_str(), 1); }
 
     std::string Path() const { return (Dir / "config" / "test.ini").string(); }
     void WriteFile(const std::string& text) const {
@@ -32,7 +26,8 @@ protected:
         return s.str();
     }
 
-    std::filesystem::path Dir;
+    TTempFolder Temp;
+    std::filesystem::path Dir = Temp.Path();
 };
 
 TEST_F(ProfileTest, BareNameLivesInXdgConfigHome) {

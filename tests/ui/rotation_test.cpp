@@ -44,17 +44,13 @@ protected:
 
     // Loaded and shown as the Open Image command leaves it, then painted.
     void ShowImage(const TBmp& bmp) {
-        TImageLoad load = LoadImage(Files.Write(bmp), Window->BackupBits);
+        TImageLoad load = LoadImage(Files.Write(bmp), Probe().BackupBits());
         ASSERT_NE(load.Dib, nullptr);
-        Window->Dib = std::move(load.Dib);
-        Window->ImageWidth = bmp.Width;
-        Window->ImageHeight = bmp.Height;
-        Window->ImageSrcRect = {0, 0, bmp.Width, bmp.Height};
-        Window->ImageMoved = 0;
-        Command(231);
-        ASSERT_EQ(Window->ShowImage, 1);
+        Probe().SetImage(std::move(load.Dib));
+        Command(CM_IMAGE);
+        ASSERT_TRUE(MenuAction(CM_IMAGE)->isChecked());
         Repaint();
-        ASSERT_TRUE(Window->RotationSlider->IsVisible());
+        ASSERT_TRUE(Probe().RotationSlider()->IsVisible());
     }
 
     // The bits the image would have after RotateImage turned it as the
@@ -71,12 +67,12 @@ protected:
 
     // Only what was asked for: a paint happens when something invalidated.
     void Repaint() { Window->GetHandle()->repaint(); }
-    void MoveThumb(int position) { Window->RotationSlider->GetHandle()->setValue(position); }
+    void MoveThumb(int position) { Probe().RotationSlider()->GetHandle()->setValue(position); }
     void ReleaseThumb() {
-        QSlider* slider = Window->RotationSlider->GetHandle();
+        QSlider* slider = Probe().RotationSlider()->GetHandle();
         const QPoint at = slider->rect().center();
-        QMouseEvent release(QEvent::MouseButtonRelease, at, slider->mapToGlobal(at),
-                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, slider->mapToGlobal(at), Qt::LeftButton,
+                            Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(slider, &release);
     }
 
@@ -85,8 +81,8 @@ protected:
         QImage framed = canvas.copy();
         TCanvasDC dc(framed);
         Window->PrepareDC(dc);
-        dc.SelectObject(Window->RotationPen);
-        dc.SelectObject(Window->RotationBrush);
+        dc.SelectObject(TPen{TColor(0, 255, 255), 2, PS_SOLID});
+        dc.SelectObject(TBrush::Hollow());
         dc.SetROP2(R2_XORPEN);
         const auto c = TurnedGraphSquareCorners(pendingRotation);
         const TPoint outline[4] = {{0, 0}, c[0], c[1], c[2]};
@@ -110,11 +106,11 @@ protected:
 TEST_F(RotationTest, MovingTheThumbDrawsTheTurnedSquareInPlaceOfTheLastOne) {
     ShowImage(Picture());
     const QImage painted = Window->Canvas().copy();
-    const std::vector<std::uint8_t> bits = Bits(*Window->Dib);
+    const std::vector<std::uint8_t> bits = Bits(*Probe().Dib());
 
     MoveThumb(0);
-    EXPECT_EQ(Window->PendingRotation, 541);
-    EXPECT_EQ(Window->RotationFrameHidden, 0);
+    EXPECT_EQ(Probe().PendingRotation(), 541);
+    EXPECT_EQ(Probe().RotationFrameHidden(), 0);
     EXPECT_EQ(Hint(), SliderHint);
     const QImage up = Window->Canvas().copy();
     // Every changed pixel is the old one XOR cyan; each edge of the square
@@ -135,25 +131,25 @@ TEST_F(RotationTest, MovingTheThumbDrawsTheTurnedSquareInPlaceOfTheLastOne) {
 
     // The second move takes the first frame away and draws its own.
     MoveThumb(100);
-    EXPECT_EQ(Window->PendingRotation, -541);
+    EXPECT_EQ(Probe().PendingRotation(), -541);
     EXPECT_TRUE(Window->Canvas() == WithFrame(painted, -541));
-    EXPECT_EQ(Bits(*Window->Dib), bits) << "moving the thumb leaves the pixels";
+    EXPECT_EQ(Bits(*Probe().Dib()), bits) << "moving the thumb leaves the pixels";
 }
 
 TEST_F(RotationTest, ReleasingAtTheMiddleTurnsNothingAndLeavesNoStaleFrame) {
     ShowImage(Picture());
     const QImage painted = Window->Canvas().copy();
-    const std::vector<std::uint8_t> bits = Bits(*Window->Dib);
+    const std::vector<std::uint8_t> bits = Bits(*Probe().Dib());
 
     MoveThumb(30);
     MoveThumb(50);
     ReleaseThumb();
     Repaint();
     EXPECT_TRUE(Window->Canvas() == painted);
-    EXPECT_EQ(Bits(*Window->Dib), bits);
-    EXPECT_NE(Window->MessageGadget.GetText(), "Rotation done.");
-    EXPECT_EQ(Window->ImageMoved, 0);
-    EXPECT_EQ(Window->PendingRotation, 0);
+    EXPECT_EQ(Bits(*Probe().Dib()), bits);
+    EXPECT_NE(MessagePane(), "Rotation done.");
+    EXPECT_EQ(Probe().ImageMoved(), 0);
+    EXPECT_EQ(Probe().PendingRotation(), 0);
 
     // The paint wiped the last frame: the next move draws only its own.
     MoveThumb(0);
@@ -163,49 +159,49 @@ TEST_F(RotationTest, ReleasingAtTheMiddleTurnsNothingAndLeavesNoStaleFrame) {
 TEST_F(RotationTest, ReleasingAwayFromTheMiddleTurnsTheImageTheOtherWay) {
     const TBmp bmp = Picture();
     ShowImage(bmp);
-    const std::vector<std::uint8_t> bits = Bits(*Window->Dib);
+    const std::vector<std::uint8_t> bits = Bits(*Probe().Dib());
     Frame->IdleAction();
-    ASSERT_FALSE(ToolButton(263)->isEnabled());
+    ASSERT_FALSE(ToolButton(CM_RECALL)->isEnabled());
 
     MoveThumb(0);
     ReleaseThumb();
     Repaint();
     const std::vector<std::uint8_t> turned = TurnedBits(bmp, 541);
     ASSERT_NE(turned, bits);
-    EXPECT_EQ(Bits(*Window->Dib), turned);
-    EXPECT_EQ(Window->ImageMoved, 1);
-    EXPECT_EQ(Window->PendingRotation, 0);
-    EXPECT_EQ(Window->RotationFrameHidden, 1);
-    EXPECT_EQ(Window->RotationSlider->GetPosition(), 50);
-    EXPECT_EQ(Window->MessageGadget.GetText(), "Rotation done.");
+    EXPECT_EQ(Bits(*Probe().Dib()), turned);
+    EXPECT_EQ(Probe().ImageMoved(), 1);
+    EXPECT_EQ(Probe().PendingRotation(), 0);
+    EXPECT_EQ(Probe().RotationFrameHidden(), 1);
+    EXPECT_EQ(Probe().RotationSlider()->GetPosition(), 50);
+    EXPECT_EQ(MessagePane(), "Rotation done.");
     EXPECT_EQ(Hint(), "");
     EXPECT_TRUE(Ui->Boxes.empty());
     Frame->IdleAction();
-    EXPECT_TRUE(ToolButton(263)->isEnabled());
+    EXPECT_TRUE(ToolButton(CM_RECALL)->isEnabled());
 
     // Recall undoes it; the next turn starts from the pixels as loaded.
-    Command(263);
+    Command(CM_RECALL);
     Repaint();
-    EXPECT_EQ(Bits(*Window->Dib), bits);
+    EXPECT_EQ(Bits(*Probe().Dib()), bits);
 }
 
 TEST_F(RotationTest, APendingRotationWaitsForThePictureToBeShown) {
     const TBmp bmp = Picture();
     ShowImage(bmp);
-    const std::vector<std::uint8_t> bits = Bits(*Window->Dib);
+    const std::vector<std::uint8_t> bits = Bits(*Probe().Dib());
 
     MoveThumb(100);
-    Command(231);
+    Command(CM_IMAGE);
     Repaint();
-    EXPECT_FALSE(Window->RotationSlider->IsVisible());
-    EXPECT_EQ(Window->PendingRotation, -541);
-    EXPECT_EQ(Bits(*Window->Dib), bits);
+    EXPECT_FALSE(Probe().RotationSlider()->IsVisible());
+    EXPECT_EQ(Probe().PendingRotation(), -541);
+    EXPECT_EQ(Bits(*Probe().Dib()), bits);
 
-    Command(231);
+    Command(CM_IMAGE);
     Repaint();
-    EXPECT_EQ(Bits(*Window->Dib), TurnedBits(bmp, -541));
-    EXPECT_EQ(Window->PendingRotation, 0);
-    EXPECT_EQ(Window->MessageGadget.GetText(), "Rotation done.");
+    EXPECT_EQ(Bits(*Probe().Dib()), TurnedBits(bmp, -541));
+    EXPECT_EQ(Probe().PendingRotation(), 0);
+    EXPECT_EQ(MessagePane(), "Rotation done.");
 }
 
 TEST_F(RotationTest, ResolutionFieldsOfZeroAreWarnedOfAtEveryTurn) {
@@ -223,10 +219,10 @@ TEST_F(RotationTest, ResolutionFieldsOfZeroAreWarnedOfAtEveryTurn) {
     for (int turn = 1; turn <= 2; ++turn) {
         bool boxAfterTurn = false;
         Ui->DuringBox = [&] {
-            boxAfterTurn = Window->PendingRotation == 0 && Window->ImageMoved == 1;
+            boxAfterTurn = Probe().PendingRotation() == 0 && Probe().ImageMoved() == 1;
         };
         Ui->BoxAnswers.push_back(IDOK);
-        Window->MessageGadget.SetText("Ready");
+        Probe().SetMessage("Ready");
         MoveThumb(25);
         ReleaseThumb();
         Repaint();
@@ -237,7 +233,7 @@ TEST_F(RotationTest, ResolutionFieldsOfZeroAreWarnedOfAtEveryTurn) {
         EXPECT_EQ(Ui->Boxes.back().Caption, warning.Caption);
         EXPECT_EQ(Ui->Boxes.back().Flags, warning.Flags);
         EXPECT_TRUE(boxAfterTurn) << "shown once the turn is applied";
-        EXPECT_EQ(Window->MessageGadget.GetText(), "Rotation done.");
+        EXPECT_EQ(MessagePane(), "Rotation done.");
     }
     Ui->DuringBox = nullptr;
 }
