@@ -4,10 +4,12 @@
 #include "app/mainframelink.h"
 #include "framework/buttongadget.h"
 #include "framework/controlbar.h"
+#include "framework/messageecho.h"
 #include "framework/statusbar.h"
 #include "resources/tables/ids.h"
 #include "window/drawwindow.h"
 
+#include <iostream>
 #include <iterator>
 
 namespace {
@@ -53,8 +55,19 @@ std::unique_ptr<TControlBar> MakeToolBar(TDecoratedFrame& frame) {
 
 } // namespace
 
-TDrawApp::TDrawApp(int& argc, char** argv) : TApplication(argc, argv) {
+TDrawApp::TDrawApp(int& argc, char** argv, std::vector<std::string> startFiles)
+    : TApplication(argc, argv), StartFiles(std::move(startFiles)) {
     nCmdShow = TDecoratedFrame::TShowCmd::Maximized;
+}
+
+void TDrawApp::InitInstance() {
+    TApplication::InitInstance();
+    if (!Window)
+        return;
+    for (const std::string& file : StartFiles) {
+        const TMessageEcho echo(std::cerr, "kestrova: " + file);
+        Window->OpenFile(file);
+    }
 }
 
 TDrawApp::~TDrawApp() {
@@ -65,6 +78,7 @@ TDrawApp::~TDrawApp() {
 void TDrawApp::InitMainWindow() {
     auto client = std::make_unique<TDrawWindow>(nullptr, &MainFrameLink);
     TDrawWindow& window = *client;
+    Window = &window;
     auto frame = std::make_unique<TDecoratedFrame>(AppTitle, std::move(client), true);
     frame->SetIcon(IDI_KESTROVA);
     frame->SetAcceleratorTable(IDA_MAIN);

@@ -19,6 +19,6 @@ int main(int argc, char** argv) {
         return *status;
     int qtArgc = 1;
     char* qtArgv[] = {argv[0], nullptr};
-    TDrawApp app(qtArgc, qtArgv);
+    TDrawApp app(qtArgc, qtArgv, commandLine.Files);
     return app.Run();
 }

@@ -32,12 +32,24 @@ int CommandOf(const QAction* action) {
 }
 
 Qt::Key QtKey(int virtualKey) {
-    switch (virtualKey) {
-    case VK_F1:
+    if (virtualKey == VK_F1)
         return Qt::Key_F1;
-    default:
-        return Qt::Key_unknown;
-    }
+    // Letters and digits: Qt's key codes are the characters' own, as the
+    // virtual keys are.
+    if ((virtualKey >= 'A' && virtualKey <= 'Z') || (virtualKey >= '0' && virtualKey <= '9'))
+        return static_cast<Qt::Key>(virtualKey);
+    return Qt::Key_unknown;
+}
+
+QKeySequence KeySequence(const TAcceleratorTemplate& entry) {
+    Qt::KeyboardModifiers modifiers;
+    if (entry.Modifiers & FCONTROL)
+        modifiers |= Qt::ControlModifier;
+    if (entry.Modifiers & FSHIFT)
+        modifiers |= Qt::ShiftModifier;
+    if (entry.Modifiers & FALT)
+        modifiers |= Qt::AltModifier;
+    return QKeySequence(QKeyCombination(modifiers, QtKey(entry.VirtualKey)));
 }
 
 } // namespace
@@ -72,10 +84,10 @@ void TDecoratedFrame::SetAcceleratorTable(int id) {
         return;
     for (int i = 0; i < table->Count; ++i) {
         const int command = table->Entries[i].Command;
-        auto* shortcut = new QShortcut(QKeySequence(QtKey(table->Entries[i].VirtualKey)), Widget);
+        auto* shortcut = new QShortcut(KeySequence(table->Entries[i]), Widget);
         shortcut->setContext(Qt::ApplicationShortcut);
         QObject::connect(shortcut, &QShortcut::activated, Widget,
-                         [this, command] { DispatchCommand(command); });
+                         [this, command] { DispatchEnabledCommand(command); });
     }
 }
 
@@ -94,31 +106,39 @@ void TDecoratedFrame::AssignMenu(const char* menuName) {
             bar->setCornerWidget(host, Qt::TopRightCorner);
         }
         QMenu* qmenu = host->addMenu(QString::fromUtf8(popup.Title + (rightAligned ? 1 : 0)));
-        if (TrackMenuSelection && popup.ItemCount > 0)
-            qmenu->menuAction()->setStatusTip(HintText(popup.Items[0].Id - 1));
-        for (int i = 0; i < popup.ItemCount; ++i) {
-            const TMenuItemTemplate& item = popup.Items[i];
-            if (item.Id == 0) {
-                qmenu->addSeparator();
-                continue;
-            }
-            QAction* action = qmenu->addAction(QString::fromUtf8(item.Text));
-            action->setProperty(CommandProperty, item.Id);
-            if (TrackMenuSelection)
-                action->setStatusTip(HintText(item.Id));
-            action->setCheckable(item.Checked);
-            action->setChecked(item.Checked);
-            action->setEnabled(!item.Grayed);
-            const int command = item.Id;
-            QObject::connect(action, &QAction::triggered, Widget,
-                             [this, command] { DispatchCommand(command); });
-        }
-        QObject::connect(qmenu, &QMenu::aboutToShow, Widget, [this, qmenu] { EnableMenu(*qmenu); });
+        FillPopup(*qmenu, popup);
         QObject::connect(qmenu, &QMenu::aboutToHide, Widget, [this] {
             if (StatusBar)
                 StatusBar->SetHintText(nullptr);
         });
     }
+}
+
+void TDecoratedFrame::FillPopup(QMenu& qmenu, const TMenuPopupTemplate& popup) {
+    if (TrackMenuSelection && popup.ItemCount > 0)
+        qmenu.menuAction()->setStatusTip(HintText(popup.Items[0].Id - 1));
+    for (int i = 0; i < popup.ItemCount; ++i) {
+        const TMenuItemTemplate& item = popup.Items[i];
+        if (item.Popup) {
+            FillPopup(*qmenu.addMenu(QString::fromUtf8(item.Text)), *item.Popup);
+            continue;
+        }
+        if (item.Id == 0) {
+            qmenu.addSeparator();
+            continue;
+        }
+        QAction* action = qmenu.addAction(QString::fromUtf8(item.Text));
+        action->setProperty(CommandProperty, item.Id);
+        if (TrackMenuSelection)
+            action->setStatusTip(HintText(item.Id));
+        action->setCheckable(item.Checked);
+        action->setChecked(item.Checked);
+        action->setEnabled(!item.Grayed);
+        const int command = item.Id;
+        QObject::connect(action, &QAction::triggered, Widget,
+                         [this, command] { DispatchCommand(command); });
+    }
+    QObject::connect(&qmenu, &QMenu::aboutToShow, Widget, [this, &qmenu] { EnableMenu(qmenu); });
 }
 
 TStatusBar& TDecoratedFrame::Insert(std::unique_ptr<TStatusBar> statusBar, TLocation) {
@@ -172,14 +192,27 @@ void TDecoratedFrame::EnableMenu(QMenu& menu) {
         Client->EvCommandEnable(enabler);
         action->setEnabled(enabler.IsEnabled());
         action->setVisible(enabler.IsShown());
-        if (const std::optional<std::string>& text = enabler.GetText())
-            action->setText(QString::fromUtf8(*text));
+        // A shortcut named after the text stays.
+        if (const std::optional<std::string>& text = enabler.GetText()) {
+            const QString shown = action->text();
+            const qsizetype tab = shown.indexOf(QLatin1Char('\t'));
+            action->setText(QString::fromUtf8(*text) + (tab < 0 ? QString() : shown.mid(tab)));
+        }
     }
 }
 
 void TDecoratedFrame::DispatchCommand(int id) {
     Client->EvCommand(id);
     IdleAction();
+}
+
+// A key reaches a command only while its menu item or button could: the
+// menu's gray state is not kept up to date between openings.
+void TDecoratedFrame::DispatchEnabledCommand(int id) {
+    TCommandEnabler enabler(id);
+    Client->EvCommandEnable(enabler);
+    if (enabler.IsEnabled())
+        DispatchCommand(id);
 }
 
 void TDecoratedFrame::IdleAction() {

@@ -10,6 +10,7 @@
 #include "framework/choosecolordialog.h"
 #include "framework/clientdc.h"
 #include "framework/commandenabler.h"
+#include "framework/decoratedframe.h"
 #include "framework/dialog.h"
 #include "framework/gdi/messagebox.h"
 #include "framework/gdi/usermessage.h"
@@ -44,6 +45,8 @@ constexpr char FirstCurveHint[] =
 constexpr char StartupSection[] = "Startup";
 constexpr const char* BkColorKeys[3] = {"BkColorRed", "BkColorGreen", "BkColorBlue"};
 constexpr int DefaultBkComponent = 192;
+// File|Recent's files have a section of their own.
+constexpr char RecentSection[] = "Recent";
 
 TColor ReadBkColor() {
     int rgb[3];
@@ -104,7 +107,12 @@ constexpr TCommandEntry CommandTable[] = {
     {CM_RECALL, &TDrawWindow::CmRecall, &TDrawWindow::CeRecall},
     {CM_HELPCONTENTS, &TDrawWindow::CmHelpContents, nullptr},
     {CM_ABOUT, &TDrawWindow::CmAbout, nullptr},
+    {CM_EXIT, &TDrawWindow::CmExit, nullptr},
 };
+
+bool IsRecentFileCommand(int id) {
+    return id >= CM_RECENTFILE1 && id < CM_RECENTFILE1 + RecentFileCount;
+}
 
 const TCommandEntry* FindCommand(int id) {
     const auto* entry = std::find_if(std::begin(CommandTable), std::end(CommandTable),
@@ -137,7 +145,8 @@ TDrawWindow::TDrawWindow(TWindow* parent, TDrawWindowFrame* frame)
       MessageGadget(0, TTextGadget::Recessed, TTextGadget::Left, 35, "Ready"),
       DataOpenData(OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, DataFilter, "", "DAT"),
       DataSaveData(OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY, DataFilter, "", "DAT"),
-      ImageOpenData(OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, ImageFilter, "", "BMP") {
+      ImageOpenData(OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, ImageFilter, "", "BMP"),
+      RecentFiles(IniFileName, RecentSection) {
     BkColor = ReadBkColor();
     SetBkgndColor(BkColor);
     SetCursor(CursorCross);
@@ -173,6 +182,7 @@ void TDrawWindow::SetupWindow() {
     TWindow::SetupWindow();
     if (Frame)
         AboutDialog = Frame->MakeAboutDialog(*this);
+    DragAcceptFiles(true);
 }
 
 void TDrawWindow::PrepareDC(TDC& dc) const {
@@ -283,12 +293,16 @@ void TDrawWindow::EvSize(const TSize& size) {
 void TDrawWindow::EvLButtonDblClk(const TPoint&) {}
 
 void TDrawWindow::EvCommand(int id) {
-    if (const TCommandEntry* entry = FindCommand(id))
+    if (IsRecentFileCommand(id))
+        CmRecentFile(id - CM_RECENTFILE1);
+    else if (const TCommandEntry* entry = FindCommand(id))
         (this->*entry->Handler)();
 }
 
 void TDrawWindow::EvCommandEnable(TCommandEnabler& ce) {
-    if (const TCommandEntry* entry = FindCommand(ce.GetId()); entry && entry->Enabler)
+    if (IsRecentFileCommand(ce.GetId()))
+        CeRecentFile(ce);
+    else if (const TCommandEntry* entry = FindCommand(ce.GetId()); entry && entry->Enabler)
         (this->*entry->Enabler)(ce);
 }
 
@@ -479,6 +493,11 @@ void TDrawWindow::CeDeleteLastPoint(TCommandEnabler& ce) {
 
 void TDrawWindow::CeRecall(TCommandEnabler& ce) {
     ce.Enable(Dib != nullptr && ImageMoved != 0);
+}
+
+void TDrawWindow::CmExit() {
+    if (TDecoratedFrame* frame = GetFrame())
+        frame->CloseWindow();
 }
 
 bool TDrawWindow::CanClose() {

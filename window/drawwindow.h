@@ -4,6 +4,7 @@
 #include "core/graphscale.h"
 #include "framework/gdi/gdiobjects.h"
 #include "framework/opensavedialog.h"
+#include "framework/recentfiles.h"
 #include "framework/textgadget.h"
 #include "framework/window.h"
 #include "image/pixelcopy.h"
@@ -15,6 +16,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 class TClientDC;
 class TCommandEnabler;
@@ -85,6 +87,12 @@ public:
     // The counts a reading ends with, and their text in the message pane.
     void SetCounts(int currentCurve, std::uint32_t pointCount, const std::string& countsText);
 
+    // Opens a file named outside the file dialogs (on the command line,
+    // dropped on the window, chosen from File|Recent): a .dat or .csv file
+    // as File|Open Data reads it, any other as File|Open Image loads it,
+    // with the same messages.
+    void OpenFile(const std::string& fileName);
+
     void CmFileNew();
     void CmOpenData();
     void CmSaveDataAs();
@@ -100,10 +108,16 @@ public:
     void RecallImagePosition();
     void CmHelpContents();
     void CmAbout();
+    // File|Exit: closes the frame through the same question as its close
+    // button.
+    void CmExit();
+    // File|Recent: opens the file of that place on the list (0 the newest).
+    void CmRecentFile(int index);
     void CeSaveDataAs(TCommandEnabler& ce);
     void CeImage(TCommandEnabler& ce);
     void CeDeleteLastPoint(TCommandEnabler& ce);
     void CeRecall(TCommandEnabler& ce);
+    void CeRecentFile(TCommandEnabler& ce);
 
     void EvCommand(int id) override;
     void EvCommandEnable(TCommandEnabler& ce) override;
@@ -115,6 +129,8 @@ public:
     void EvRButtonDown(const TPoint& point) override;
     void EvRButtonUp(const TPoint& point) override;
     void EvChildNotify(int childId, unsigned code) override;
+    // Files dropped on the window open in turn, as OpenFile opens them.
+    void EvDropFiles(const std::vector<std::string>& files) override;
     // Every move of the rotation slider's thumb: sets the pending rotation
     // and shows it as the graph square turned about the origin, drawn by XOR
     // over the picture in place of the frame drawn before.
@@ -155,6 +171,7 @@ private:
     int ImageHeight = 0;
     int ImageWidth = 0;
     std::unique_ptr<TDialog> AboutDialog;
+    TRecentFiles RecentFiles;
     std::unique_ptr<TClientDC> DragDC;
     TPen RubberPen;
     TBrush RubberBrush;
@@ -180,6 +197,12 @@ private:
     void PlacePoint(const TPoint& logical);
     // Shows the all-slots-used error and answers true when no slot is free.
     bool RefuseWhenAllSlotsUsed();
+    // What Open Data does before it asks for a file: ends drawing, and
+    // answers false (after the error) when no slot is free.
+    bool ReadyForData();
+    // Open Data and Open Image once they have the file's name.
+    void ReadDataFile(const std::string& fileName);
+    void LoadImageFile(const std::string& fileName);
     void ShowCounts(const char* prefix = "");
     void WriteBkColor() const;
 };

@@ -1,12 +1,16 @@
 // The drawing window's file commands: data files in and out, the
-// background image in, and the image's recall to how it was loaded.
+// background image in, and the image's recall to how it was loaded; files
+// named outside the dialogs (command line, drops, File|Recent) and the
+// list of recent files.
 
 #include "window/drawwindow.h"
 
 #include "core/curve.h"
+#include "datafile/datafilename.h"
 #include "datafile/datareader.h"
 #include "datafile/datawriter.h"
 #include "framework/clientdc.h"
+#include "framework/commandenabler.h"
 #include "framework/gdi/messagebox.h"
 #include "framework/gdi/usermessage.h"
 #include "framework/waitcursor.h"
@@ -15,20 +19,98 @@
 #include "window/drawwindowsink.h"
 
 #include <array>
+#include <filesystem>
+#include <fstream>
 #include <span>
 #include <string>
 #include <utility>
 
-void TDrawWindow::CmOpenData() {
+namespace {
+
+// A file the reading could open, so one worth offering again.
+bool Readable(const std::string& fileName) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(fileName, error) &&
+           std::ifstream(fileName, std::ios::binary).is_open();
+}
+
+// A menu shows an ampersand that is doubled; a single one marks a letter.
+std::string MenuText(const std::string& text) {
+    std::string shown;
+    for (const char c : text) {
+        if (c == '&')
+            shown += '&';
+        shown += c;
+    }
+    return shown;
+}
+
+} // namespace
+
+bool TDrawWindow::ReadyForData() {
     if (DrawMode)
         ToggleDrawMode();
-    if (RefuseWhenAllSlotsUsed())
+    return !RefuseWhenAllSlotsUsed();
+}
+
+void TDrawWindow::CmOpenData() {
+    if (!ReadyForData())
         return;
     if (TFileOpenDialog(this, DataOpenData).Execute() != IDOK)
         return;
-    TClientDC dc(*this);
-    TDrawWindowSink sink(*this, dc);
-    TDataReader(sink, CurrentCurve, PointCount).ReadFile(DataOpenData.FileName);
+    ReadDataFile(DataOpenData.FileName);
+}
+
+void TDrawWindow::ReadDataFile(const std::string& fileName) {
+    {
+        TClientDC dc(*this);
+        TDrawWindowSink sink(*this, dc);
+        TDataReader(sink, CurrentCurve, PointCount).ReadFile(fileName);
+    }
+    if (Readable(fileName))
+        RecentFiles.Add(fileName);
+}
+
+void TDrawWindow::OpenFile(const std::string& fileName) {
+    if (!IsDataFileName(fileName))
+        LoadImageFile(fileName);
+    else if (ReadyForData())
+        ReadDataFile(fileName);
+}
+
+void TDrawWindow::EvDropFiles(const std::vector<std::string>& files) {
+    for (const std::string& file : files)
+        OpenFile(file);
+}
+
+// A file gone since it was listed leaves the list when it is chosen.
+void TDrawWindow::CmRecentFile(int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= RecentFiles.Files().size())
+        return;
+    const std::string file = RecentFiles.Files()[static_cast<std::size_t>(index)];
+    std::error_code error;
+    if (!std::filesystem::exists(file, error)) {
+        RecentFiles.Remove(file);
+        MessageBox("The file " + file + " no longer exists. It has been taken off the list.",
+                   "Note", MB_OK | MB_ICONINFORMATION);
+        return;
+    }
+    OpenFile(file);
+}
+
+// The places of the list name their files; with no file at all the first
+// says so, grayed.
+void TDrawWindow::CeRecentFile(TCommandEnabler& ce) {
+    const std::vector<std::string>& files = RecentFiles.Files();
+    const auto index = static_cast<std::size_t>(ce.GetId() - CM_RECENTFILE1);
+    if (index < files.size()) {
+        ce.SetText("&" + std::to_string(index + 1) + " " + MenuText(files[index]));
+    } else if (index == 0) {
+        ce.SetText("(none)");
+        ce.Enable(false);
+    } else {
+        ce.Show(false);
+    }
 }
 
 void TDrawWindow::CmSaveDataAs() {
@@ -45,8 +127,10 @@ void TDrawWindow::CmSaveDataAs() {
     }
     if (result.Message)
         MessageBox(*result.Message);
-    if (result.Saved)
+    if (result.Saved) {
         DataSaved = 1;
+        RecentFiles.Add(DataSaveData.FileName);
+    }
 }
 
 // From the moment a file is chosen the old image is gone, whatever the new
@@ -55,6 +139,10 @@ void TDrawWindow::CmSaveDataAs() {
 void TDrawWindow::CmOpenImage() {
     if (TFileOpenDialog(this, ImageOpenData).Execute() != IDOK)
         return;
+    LoadImageFile(ImageOpenData.FileName);
+}
+
+void TDrawWindow::LoadImageFile(const std::string& fileName) {
     Invalidate(true);
     if (ShowImage)
         CmImage();
@@ -62,7 +150,7 @@ void TDrawWindow::CmOpenImage() {
     TImageLoad load;
     {
         const TWaitCursor wait;
-        load = LoadImage(ImageOpenData.FileName, BackupBits);
+        load = LoadImage(fileName, BackupBits);
     }
     for (const TUserMessage& message : load.Messages)
         MessageBox(message);
@@ -76,6 +164,7 @@ void TDrawWindow::CmOpenImage() {
     ImageSrcRect = TRect{0, 0, ImageWidth, ImageHeight};
     ImageMoved = 0;
     MessageGadget.SetText("RIGHT button to stretch, SLIDER to rotate image");
+    RecentFiles.Add(fileName);
 }
 
 void TDrawWindow::RecallImagePosition() {

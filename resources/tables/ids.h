@@ -15,6 +15,11 @@ inline constexpr int CM_FILENEW = 201;
 inline constexpr int CM_OPENDATA = 203;
 inline constexpr int CM_OPENIMAGE = 205;
 inline constexpr int CM_SAVEDATAAS = 209;
+// File|Recent: the files opened or saved last, newest first, one command
+// each from CM_RECENTFILE1 on.
+inline constexpr int RecentFileCount = 8;
+inline constexpr int CM_RECENTFILE1 = 211;
+inline constexpr int CM_EXIT = 219;
 inline constexpr int CM_SCALE = 221;
 inline constexpr int CM_BKCOLOR = 223;
 inline constexpr int CM_SYMBOLS = 225;
@@ -28,6 +33,7 @@ inline constexpr int CM_ABOUT = 283;
 
 // Strings that are no command's hint: each popup's hint, one below its first item.
 inline constexpr int IDS_FILEPOPUP = 200;
+inline constexpr int IDS_RECENTPOPUP = CM_RECENTFILE1 - 1;
 inline constexpr int IDS_VIEWPOPUP = 220;
 inline constexpr int IDS_TOOLPOPUP = 240;
 inline constexpr int IDS_HELPPOPUP = 280;

@@ -25,6 +25,12 @@ struct TParseCase {
     std::string UnknownOption;
 };
 
+void PrintTo(const TParseCase& c, std::ostream* os) {
+    *os << "kestrova";
+    for (const char* arg : c.Args)
+        *os << " '" << arg << "'";
+}
+
 class CommandLineParse : public testing::TestWithParam<TParseCase> {};
 
 TEST_P(CommandLineParse, ReadsOptionsAndFilesInOrder) {

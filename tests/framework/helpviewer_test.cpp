@@ -4,10 +4,9 @@
 
 #include "framework/helpviewer.h"
 #include "resources/buildinfo.h"
+#include "support/tempfolder.h"
 
 #include <gtest/gtest.h>
-
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -18,12 +17,7 @@ namespace fs = std::filesystem;
 
 class HelpFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        Root = fs::temp_directory_path() / ("kestrova-help-" + std::to_string(::getpid()));
-        fs::remove_all(Root);
-        fs::create_directories(ProgramDir());
-    }
-    void TearDown() override { fs::remove_all(Root); }
+    void SetUp() override { fs::create_directories(ProgramDir()); }
 
     fs::path ProgramDir() const { return Root / "prefix" / "bin"; }
     fs::path Beside() const { return ProgramDir() / "guide.hlp"; }
@@ -35,7 +29,8 @@ protected:
         std::ofstream(file) << "<html></html>";
     }
 
-    fs::path Root;
+    TTempFolder Folder;
+    const fs::path& Root = Folder.Path();
 };
 
 TEST_F(HelpFileTest, BesideTheProgramWinsOverTheInstalledCopy) {

@@ -3,10 +3,9 @@
 
 #include "framework/profile.h"
 #include "framework/recentfiles.h"
+#include "support/tempfolder.h"
 
 #include <gtest/gtest.h>
-
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -20,13 +19,7 @@ using TFiles = std::vector<std::string>;
 
 class RecentFilesTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        Dir = fs::temp_directory_path() / ("kestrova-recent-" + std::to_string(::getpid()));
-        fs::remove_all(Dir);
-        fs::create_directories(Dir);
-        setenv("XDG_CONFIG_HOME", Dir.c_str(), 1);
-    }
-    void TearDown() override { fs::remove_all(Dir); }
+    void SetUp() override { setenv("XDG_CONFIG_HOME", Dir.c_str(), 1); }
 
     static TRecentFiles List() { return TRecentFiles("test.ini", "Recent"); }
     std::string Ini() const {
@@ -36,7 +29,8 @@ protected:
         return s.str();
     }
 
-    fs::path Dir;
+    TTempFolder Folder;
+    const fs::path& Dir = Folder.Path();
 };
 
 TEST_F(RecentFilesTest, NewestFirstAtMostEightKeptAcrossStarts) {

@@ -57,11 +57,12 @@ TEST_F(FrameTest, MenuHasTheCommandsInOrderWithTheirInitialStates) {
     EXPECT_EQ(corner->actions().value(0)->text(), "&Help");
 
     EXPECT_EQ(ItemTexts(Popup("&File")),
-              (QStringList{"&New", "Open &Data", "Open &Image", "Save Data &As"}));
+              (QStringList{"&New\tCtrl+N", "Open &Data...\tCtrl+O", "Open &Image...\tCtrl+Shift+O",
+                           "Save Data &As...\tCtrl+S", "-", "&Recent", "-", "E&xit\tCtrl+Q"}));
     EXPECT_EQ(ItemTexts(Popup("&View")), (QStringList{"&Scale...", "-", "&Background color...", "-",
                                                       "S&ymbols", "&Lines", "&Image"}));
     EXPECT_EQ(ItemTexts(Popup("&Tool")), (QStringList{"&Draw"}));
-    EXPECT_EQ(ItemTexts(Popup("&Help")), (QStringList{"&Contents", "-", "&About"}));
+    EXPECT_EQ(ItemTexts(Popup("&Help")), (QStringList{"&Contents\tF1", "-", "&About..."}));
 
     EXPECT_TRUE(MenuAction(CM_SYMBOLS)->isChecked());
     EXPECT_TRUE(MenuAction(CM_LINES)->isChecked());
