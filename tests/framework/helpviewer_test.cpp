@@ -15,41 +15,26 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class HelpFileTest : public ::testing::Test {
-protected:
-    void SetUp() override { fs::create_directories(ProgramDir()); }
-
-    fs::path ProgramDir() const { return Root / "prefix" / "bin"; }
-    fs::path Beside() const { return ProgramDir() / "guide.hlp"; }
-    fs::path Installed() const {
-        return (ProgramDir() / InstalledDataFromProgramDir / "guide.hlp").lexically_normal();
-    }
-    static void Make(const fs::path& file) {
-        fs::create_directories(file.parent_path());
-        std::ofstream(file) << "<html></html>";
-    }
-
-    TTempFolder Folder;
-    const fs::path& Root = Folder.Path();
-};
-
-TEST_F(HelpFileTest, BesideTheProgramWinsOverTheInstalledCopy) {
-    EXPECT_EQ(FindHelpFile(ProgramDir(), "guide.hlp"), std::nullopt);
-
-    Make(Installed());
-    EXPECT_EQ(FindHelpFile(ProgramDir(), "guide.hlp"), Installed());
-    // The installed copy lies inside the tree, outside the program's folder.
-    EXPECT_EQ(Installed().string().rfind((Root / "prefix").string(), 0), 0u);
-    EXPECT_NE(Installed().parent_path(), ProgramDir());
-
-    Make(Beside());
-    EXPECT_EQ(FindHelpFile(ProgramDir(), "guide.hlp"), Beside());
+void Make(const fs::path& file) {
+    fs::create_directories(file.parent_path());
+    std::ofstream(file) << "<html></html>";
 }
 
-TEST_F(HelpFileTest, AFolderOfThatNameIsNoHelpFile) {
-    fs::create_directories(Beside());
-    Make(Installed());
-    EXPECT_EQ(FindHelpFile(ProgramDir(), "guide.hlp"), Installed());
+TEST(HelpFile, BesideTheProgramWinsOverTheInstalledCopyAndAFolderIsNoFile) {
+    const TTempFolder folder;
+    const fs::path programDir = folder / "bin";
+    const fs::path beside = programDir / "guide.hlp";
+    const fs::path installed = (programDir / InstalledDataFromProgramDir / "guide.hlp").lexically_normal();
+    fs::create_directories(programDir);
+    EXPECT_EQ(FindHelpFile(programDir, "guide.hlp"), std::nullopt);
+
+    Make(installed);
+    fs::create_directory(beside);
+    EXPECT_EQ(FindHelpFile(programDir, "guide.hlp"), installed);
+
+    fs::remove(beside);
+    Make(beside);
+    EXPECT_EQ(FindHelpFile(programDir, "guide.hlp"), beside);
 }
 
 } // namespace

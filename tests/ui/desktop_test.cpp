@@ -5,6 +5,7 @@
 #include "uitest.h"
 
 #include "app/aboutdial.h"
+#include "framework/commandenabler.h"
 #include "framework/decoratedframe.h"
 #include "framework/gdi/messagebox.h"
 #include "framework/helpviewer.h"
@@ -24,7 +25,6 @@
 #include <QUrl>
 
 #include <fstream>
-#include <functional>
 #include <iostream>
 #include <sstream>
 
@@ -99,25 +99,36 @@ TEST_F(DesktopTest, FilesOpenByTheirNamesWithTheMenuCommandsMessages) {
     EXPECT_EQ(Ui->Boxes[0].Text, "Unable to open file");
 }
 
+// Error boxes (not notes) of the start files also go to standard error, and
+// only while they open.
 TEST_F(DesktopTest, StartFilesOpenInOrderAndTheirErrorsGoToStandardError) {
     StopApp();
     const std::string first = Write("a.dat", "1 1\n2 2\n");
     const std::string missing = (ConfigDir / "missing.dat").string();
+    TBmp eightBit;
+    eightBit.BitCount = 8;
+    const std::vector<std::uint8_t> bytes = eightBit.Bytes();
+    const std::string picture = Write("colours.bmp", std::string(bytes.begin(), bytes.end()));
     const std::string second = Write("b.DAT", "3 3\n");
     static int argc = 1;
     static char name[] = "kestrova";
     static char* argv[] = {name, nullptr};
-    App = std::make_unique<TDrawApp>(argc, argv, std::vector<std::string>{first, missing, second});
+    App = std::make_unique<TDrawApp>(argc, argv,
+                                     std::vector<std::string>{first, missing, picture, second});
     std::ostringstream err;
     std::streambuf* const old = std::cerr.rdbuf(err.rdbuf());
-    Ui->BoxAnswers.push_back(IDOK);
+    Ui->BoxAnswers = {IDOK, IDOK, IDOK};
     App->InitInstance();
-    std::cerr.rdbuf(old);
     Frame = App->GetMainWindow();
     Window = static_cast<TDrawWindow*>(Frame->GetClientWindow());
+    Window->OpenFile(missing);
+    std::cerr.rdbuf(old);
 
     EXPECT_TRUE(Frame->GetHandle()->isVisible());
+    ASSERT_EQ(Ui->Boxes.size(), 3u);
+    EXPECT_EQ(Ui->Boxes[1].Caption, "Note");
     EXPECT_EQ(err.str(), "kestrova: " + missing + ": Unable to open file\n");
+    EXPECT_NE(Probe().Dib(), nullptr);
     ASSERT_EQ(Probe().CurrentCurve(), 1);
     EXPECT_EQ(Points(0).size(), 2u);
     EXPECT_EQ(Points(1)[0].X, 3);
@@ -185,95 +196,68 @@ TEST_F(DesktopTest, SavedDataFilesAreRecentToo) {
 }
 
 // Each key a menu item names runs that item's command, only while the item
-// could be chosen; Ctrl+Q asks the same question as closing the window.
-class ShortcutTest : public DesktopTest, public testing::WithParamInterface<int> {
-  public:
-    void CurveWithPoint() {
-        BeginCurve();
-        AddPoint(1, 1);
-        Command(CM_DRAW);
-    }
-    TScriptedUserInterface& Script() { return *Ui; }
-    int CurrentCurve() const { return Probe().CurrentCurve(); }
-    bool MainVisible() const { return Frame->GetHandle()->isVisible(); }
-    // The one file dialog asked for, with its default extension.
-    bool OneDialog(const char* defExt, bool save) const {
-        return Ui->FileDialogs.size() == 1 && Ui->FileDialogs[0].Data.DefaultExt == defExt &&
-               Ui->FileDialogs[0].Save == save;
-    }
-};
-
-struct TShortcutCase {
-    const char* Key;
-    int Command;
-    // Sets up what the command acts on and scripts its answers.
-    std::function<void(ShortcutTest&)> Prepare;
-    // Whether the command ran.
-    std::function<bool(ShortcutTest&)> Ran;
-};
-
-const TShortcutCase ShortcutCases[] = {
-    {"Ctrl+N", CM_FILENEW,
-     [](ShortcutTest& t) {
-         t.CurveWithPoint();
-         t.Script().BoxAnswers.push_back(IDYES);
-     },
-     [](ShortcutTest& t) { return t.CurrentCurve() == -1; }},
-    {"Ctrl+O", CM_OPENDATA, [](ShortcutTest& t) { t.Script().FileAnswers.push_back(std::nullopt); },
-     [](ShortcutTest& t) { return t.OneDialog("DAT", false); }},
-    {"Ctrl+Shift+O", CM_OPENIMAGE,
-     [](ShortcutTest& t) { t.Script().FileAnswers.push_back(std::nullopt); },
-     [](ShortcutTest& t) { return t.OneDialog("BMP", false); }},
-    {"Ctrl+S", CM_SAVEDATAAS,
-     [](ShortcutTest& t) {
-         t.CurveWithPoint();
-         t.Script().FileAnswers.push_back(std::nullopt);
-     },
-     [](ShortcutTest& t) { return t.OneDialog("DAT", true); }},
-    {"Ctrl+Q", CM_EXIT,
-     [](ShortcutTest& t) {
-         t.CurveWithPoint();
-         t.Script().BoxAnswers.push_back(IDYES);
-     },
-     [](ShortcutTest& t) { return !t.MainVisible(); }},
-    {"F1", CM_HELPCONTENTS, [](ShortcutTest&) {},
-     [](ShortcutTest&) { return HelpViewerWindow() && HelpViewerWindow()->isVisible(); }},
-};
-
-TEST_P(ShortcutTest, TheKeyBesideTheItemRunsItsCommand) {
-    const TShortcutCase& c = ShortcutCases[GetParam()];
-    const QString text = MenuAction(c.Command)->text();
-    ASSERT_EQ(text.section(QLatin1Char('\t'), 1), c.Key);
-    c.Prepare(*this);
+// could be chosen; Ctrl+Q asks the question closing the window asks.
+TEST_F(DesktopTest, TheKeyBesideEachItemRunsItsCommandWhileTheItemCouldBeChosen) {
     QMainWindow* main = Frame->GetHandle();
     main->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(main));
-    QTest::keySequence(main, QKeySequence(c.Key));
-    EXPECT_TRUE(c.Ran(*this)) << c.Key;
-    if (HelpViewerWindow())
-        HelpViewerWindow()->close();
-}
-
-INSTANTIATE_TEST_SUITE_P(Keys, ShortcutTest,
-                         testing::Range(0, static_cast<int>(std::size(ShortcutCases))));
-
-TEST_F(DesktopTest, AKeyDoesNothingWhileItsItemIsGrayed) {
-    QMainWindow* main = Frame->GetHandle();
-    main->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
-    QTest::keySequence(main, QKeySequence("Ctrl+S")); // no points: nothing to save
+    const auto press = [&](int id) {
+        QTest::keySequence(main, QKeySequence(MenuAction(id)->text().section('\t', 1)));
+    };
+    press(CM_SAVEDATAAS); // no points: grayed, so no dialog
     EXPECT_TRUE(Ui->FileDialogs.empty());
-}
+    Ui->FileAnswers = {std::nullopt, std::nullopt};
+    press(CM_OPENDATA);
+    press(CM_OPENIMAGE);
+    ASSERT_EQ(Ui->FileDialogs.size(), 2u);
+    EXPECT_EQ(Ui->FileDialogs[0].Data.DefaultExt, "DAT");
+    EXPECT_EQ(Ui->FileDialogs[1].Data.DefaultExt, "BMP");
+    press(CM_HELPCONTENTS);
+    ASSERT_NE(HelpViewerWindow(), nullptr);
+    HelpViewerWindow()->close();
 
-TEST_F(DesktopTest, ExitWithUnsavedCurvesAsksAndNoKeepsTheWindow) {
     BeginCurve();
     AddPoint(1, 1);
     Command(CM_DRAW);
-    Ui->BoxAnswers.push_back(IDNO);
-    Command(CM_EXIT);
-    ASSERT_EQ(Ui->Boxes.size(), 2u);
+    Ui->FileAnswers = {std::nullopt};
+    press(CM_SAVEDATAAS);
+    ASSERT_EQ(Ui->FileDialogs.size(), 3u);
+    EXPECT_TRUE(Ui->FileDialogs[2].Save);
+    Ui->BoxAnswers = {IDNO, IDYES};
+    press(CM_EXIT);
     EXPECT_EQ(Ui->Boxes.back().Text, "Close Kestrova?");
-    EXPECT_TRUE(Frame->GetHandle()->isVisible());
+    EXPECT_TRUE(main->isVisible());
+    press(CM_FILENEW);
+    EXPECT_EQ(Probe().CurrentCurve(), -1);
+
+    BeginCurve();
+    AddPoint(1, 1);
+    Ui->BoxAnswers = {IDYES};
+    press(CM_EXIT);
+    EXPECT_EQ(Ui->Boxes.back().Text, "Close Kestrova?");
+    EXPECT_FALSE(main->isVisible());
+}
+
+// A client that refuses Open Data and records the commands it gets.
+class TRefusingClient : public TWindow {
+  public:
+    std::vector<int> Commands;
+    void EvCommand(int id) override { Commands.push_back(id); }
+    void EvCommandEnable(TCommandEnabler& ce) override { ce.Enable(ce.GetId() != CM_OPENDATA); }
+};
+
+TEST(Accelerators, AKeyReachesOnlyACommandItsClientEnables) {
+    auto client = std::make_unique<TRefusingClient>();
+    const TRefusingClient& commands = *client;
+    TDecoratedFrame frame("Keys", std::move(client), false);
+    frame.SetAcceleratorTable(IDA_MAIN);
+    frame.Create();
+    frame.Show(TDecoratedFrame::TShowCmd::Normal);
+    frame.GetHandle()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.GetHandle()));
+    for (const char* key : {"Ctrl+O", "Ctrl+N", "Ctrl+Shift+O"})
+        QTest::keySequence(frame.GetHandle(), QKeySequence(key));
+    EXPECT_EQ(commands.Commands, (std::vector<int>{CM_FILENEW, CM_OPENIMAGE}));
 }
 
 TEST_F(DesktopTest, DialogItemsEndInDotsAndButtonsShowTheirHintAsTooltip) {
