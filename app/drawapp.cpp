@@ -6,6 +6,7 @@
 #include "framework/controlbar.h"
 #include "framework/messageecho.h"
 #include "framework/statusbar.h"
+#include "resources/buildinfo.h"
 #include "resources/tables/ids.h"
 #include "window/drawwindow.h"
 
@@ -58,6 +59,7 @@ std::unique_ptr<TControlBar> MakeToolBar(TDecoratedFrame& frame) {
 TDrawApp::TDrawApp(int& argc, char** argv, std::vector<std::string> startFiles)
     : TApplication(argc, argv), StartFiles(std::move(startFiles)) {
     nCmdShow = TDecoratedFrame::TShowCmd::Maximized;
+    SetDesktopEntry(DesktopAppId);
 }
 
 void TDrawApp::InitInstance() {

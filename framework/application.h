@@ -24,6 +24,9 @@ public:
     virtual void InitInstance();
 
     void SetMainWindow(std::unique_ptr<TDecoratedFrame> frame);
+    // The desktop entry (its file name without ".desktop") the program's
+    // windows belong to.
+    void SetDesktopEntry(const char* appId);
     TDecoratedFrame* GetMainWindow() const { return MainWindow.get(); }
 
     TDecoratedFrame::TShowCmd nCmdShow = TDecoratedFrame::TShowCmd::Normal;

@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QDialog>
 #include <QDropEvent>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
@@ -271,7 +272,8 @@ TEST_F(DesktopTest, DialogItemsEndInDotsAndButtonsShowTheirHintAsTooltip) {
     }
 }
 
-TEST_F(DesktopTest, AboutNamesTheVersionAndTheBuild) {
+TEST_F(DesktopTest, AboutNamesTheVersionAndTheBuildAndWindowsNameTheirEntry) {
+    EXPECT_EQ(QGuiApplication::desktopFileName(), DesktopAppId);
     Command(CM_ABOUT);
     TDialog& about = *Probe().AboutDialog();
     EXPECT_EQ(about.GetDlgItemText(IDC_ABOUTTEXT, 240).rfind(std::string("Kestrova version ") +
