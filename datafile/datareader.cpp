@@ -34,8 +34,13 @@ bool IsOutOfRange(double value) {
 TDataReader::TDataReader(TDataSink& sink, int currentCurve, std::uint32_t pointCount)
     : Sink(sink), Base(currentCurve), CurrentCurve(currentCurve), PointCount(pointCount) {}
 
+// Only a regular file (or a link to one) is opened: opening a FIFO would
+// wait for a writer for good, and a device may never end.
 void TDataReader::ReadFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::error_code error;
+    std::ifstream in;
+    if (std::filesystem::is_regular_file(path, error))
+        in.open(path, std::ios::binary);
     if (!in.is_open()) {
         Sink.ShowMessage(FileError("Unable to open file"));
         return;

@@ -1,9 +1,9 @@
 #include "framework/helpviewer.h"
 
+#include "framework/filename.h"
 #include "resources/buildinfo.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QPointer>
 #include <QTextBrowser>
 #include <QUrl>
@@ -33,9 +33,9 @@ void ShowContents(const std::string& helpFile) {
         viewer->resize(720, 640);
     }
     const std::filesystem::path programDir =
-        QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
+        FileNameFromQString(QCoreApplication::applicationDirPath());
     const auto name = [](const std::filesystem::path& place) {
-        return QFile::decodeName(QByteArray::fromStdString(place.string()));
+        return FileNameToQString(place.string());
     };
     if (const std::optional<std::filesystem::path> found = FindHelpFile(programDir, helpFile)) {
         viewer->setSource(QUrl::fromLocalFile(name(*found)), QTextDocument::HtmlResource);

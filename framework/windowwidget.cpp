@@ -4,7 +4,6 @@
 #include "framework/window.h"
 
 #include <QDropEvent>
-#include <QFile>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
@@ -20,8 +19,9 @@ TPoint ClientPoint(const QMouseEvent* event) {
     return {p.x(), p.y()};
 }
 
-// The local files a drag carries, as the system names them; links to
-// anything else are left out.
+// The local files a drag carries, as the system names them (the URL's
+// escaped bytes, so a name that is not UTF-8 comes through whole); links
+// to anything else are left out.
 std::vector<std::string> LocalFiles(const QMimeData* data) {
     std::vector<std::string> files;
     if (!data || !data->hasUrls())
@@ -29,7 +29,8 @@ std::vector<std::string> LocalFiles(const QMimeData* data) {
     const QList<QUrl> urls = data->urls();
     for (const QUrl& url : urls)
         if (url.isLocalFile())
-            files.push_back(QFile::encodeName(url.toLocalFile()).toStdString());
+            files.push_back(
+                QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()).toStdString());
     return files;
 }
 

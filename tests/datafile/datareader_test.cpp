@@ -2,8 +2,13 @@
 
 #include "framework/gdi/globalmemory.h"
 
+#include "support/fifoknocker.h"
+#include "support/tempfolder.h"
+
 #include <filesystem>
 #include <stdexcept>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -165,17 +170,21 @@ TEST_F(Reading, ReadErrorKeepsTheLinesBeforeIt) {
     EXPECT_EQ(sink.Points(0), TPoints(sink.PointCount, {1, 2}));
 }
 
-TEST_F(Reading, FileThatCannotBeReadIsReported) {
-    const std::filesystem::path folder = ::testing::TempDir();
-    TTableSink missing;
-    TDataReader(missing, -1, 0).ReadFile(folder / "no such file.dat");
-    EXPECT_EQ(missing.Messages, (std::vector{FileError("Unable to open file")}));
-    EXPECT_FALSE(missing.Ended) << "the status text stays as it was";
+TEST_F(Reading, WhatIsNotARegularFileIsNotOpened) {
+    const TTempFolder temp;
+    const std::filesystem::path& folder = temp.Path();
+    const std::filesystem::path fifo = folder / "x.dat";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::filesystem::path link = folder / "link.dat";
+    std::filesystem::create_symlink(fifo, link);
+    const TFifoKnocker knocker(fifo);
 
-    TTableSink directory;
-    TDataReader(directory, -1, 0).ReadFile(folder);
-    EXPECT_EQ(directory.Messages, (std::vector{FileError("Error reading file")}));
-    EXPECT_EQ(directory.CountsText, "Curves: 0  Points: 0");
+    for (const std::filesystem::path& path : {folder / "no such file.dat", folder, fifo, link}) {
+        TTableSink sink;
+        TDataReader(sink, -1, 0).ReadFile(path);
+        EXPECT_EQ(sink.Messages, (std::vector{FileError("Unable to open file")})) << path;
+        EXPECT_FALSE(sink.Ended) << path << ": the status text stays as it was";
+    }
 }
 
 } // namespace

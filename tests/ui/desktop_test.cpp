@@ -136,9 +136,12 @@ TEST_F(DesktopTest, StartFilesOpenInOrderAndTheirErrorsGoToStandardError) {
 }
 
 TEST_F(DesktopTest, DroppedFilesOpenInOrderAndOnlyLocalFilesAreTaken) {
-    const std::string data = Write("drop.dat", "7 8\n");
+    // A Latin-1 name, as a file manager sends it: its bytes escaped.
+    const std::string data = Write("caf\xE9.dat", "7 8\n");
     const std::string picture = Picture("drop.bmp");
-    Drop({QUrl::fromLocalFile(QString::fromStdString(data)), QUrl("https://example.org/x.dat"),
+    const QUrl dataUrl = QUrl::fromEncoded(
+        "file://" + QByteArray::fromStdString(data).toPercentEncoding("/"), QUrl::StrictMode);
+    Drop({dataUrl, QUrl("https://example.org/x.dat"),
           QUrl::fromLocalFile(QString::fromStdString(picture))});
     ASSERT_EQ(Probe().CurrentCurve(), 0);
     EXPECT_EQ(Points(0)[0].Y, 8);

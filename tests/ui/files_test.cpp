@@ -3,14 +3,19 @@
 #include "core/curve.h"
 #include "framework/gdi/messagebox.h"
 #include "framework/gdi/usermessage.h"
+#include "framework/qtuserinterface.h"
 #include "framework/vslider.h"
 #include "image/bmpwriter.h"
 #include "image/dib.h"
+#include "support/fifoknocker.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QImage>
 #include <QMainWindow>
+#include <QTimer>
 #include <QToolButton>
 #include <QWidget>
 
@@ -20,6 +25,8 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -286,11 +293,51 @@ TEST_F(FilesTest, CancelledDialogsAndAMissingFileChangeNothing) {
     EXPECT_TRUE(MenuAction(CM_IMAGE)->isChecked());
     EXPECT_EQ(MessagePane(), status);
 
-    Ui->BoxAnswers.push_back(IDOK);
-    OpenData(ConfigDir / "no such file.dat");
-    EXPECT_EQ(BoxesShown().back(), Exclamation("Unable to open file", "File Error"));
-    EXPECT_EQ(Probe().CurrentCurve(), 0);
-    EXPECT_EQ(MessagePane(), status);
+    // A FIFO would keep the reading waiting for a writer for good.
+    const fs::path fifo = ConfigDir / "fifo.dat";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const TFifoKnocker knocker(fifo);
+    for (const fs::path& path : {ConfigDir / "no such file.dat", fifo}) {
+        Ui->BoxAnswers.push_back(IDOK);
+        OpenData(path);
+        EXPECT_EQ(BoxesShown().back(), Exclamation("Unable to open file", "File Error")) << path;
+        EXPECT_EQ(Probe().CurrentCurve(), 0);
+        EXPECT_EQ(MessagePane(), status);
+    }
+}
+
+// A name that is not UTF-8 reaches the file system as the bytes it was.
+TEST_F(FilesTest, ALatin1NameIsSavedAndOpenedUnderItsOwnBytes) {
+    BeginCurve();
+    AddPoint(1, 2);
+    Command(CM_DRAW);
+    const std::string name = "caf\xe9.dat";
+    SaveData(ConfigDir / name);
+    EXPECT_EQ(Probe().DataSaved(), 1);
+    std::vector<std::string> names;
+    for (const fs::directory_entry& entry : fs::directory_iterator(ConfigDir))
+        names.push_back(entry.path().filename().string());
+    EXPECT_NE(std::find(names.begin(), names.end(), name), names.end());
+
+    OpenData(ConfigDir / name);
+    EXPECT_EQ(Points(1), (std::vector<TCurvePoint>{{1, 2}}));
+}
+
+// Qt's own file dialog, offered such a name as the last one saved, hands it
+// back byte for byte when accepted as it stands.
+TEST_F(FilesTest, TheRealSaveDialogHandsBackALatin1NameUnchanged) {
+    TOpenSaveDialog::TData data(OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, DataFilter, "", "dat");
+    data.FileName = (ConfigDir / "caf\xe9.dat").string();
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        QMetaObject::invokeMethod(dialog, "accept");
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+    std::string chosen;
+    EXPECT_TRUE(TQtUserInterface().GetFileName(nullptr, data, true, chosen));
+    EXPECT_EQ(chosen, data.FileName);
 }
 
 // The reading draws every point into the window as it comes; a repaint
