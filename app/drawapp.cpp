@@ -1,11 +1,13 @@
 #include "app/drawapp.h"
 
+#include "app/ctl3dsteps.h"
 #include "app/globals.h"
 #include "app/mainframelink.h"
 #include "framework/buttongadget.h"
 #include "framework/controlbar.h"
 #include "framework/messageecho.h"
 #include "framework/statusbar.h"
+#include "framework/userinterface.h"
 #include "resources/buildinfo.h"
 #include "resources/tables/ids.h"
 #include "window/drawwindow.h"
@@ -54,11 +56,18 @@ std::unique_ptr<TControlBar> MakeToolBar(TDecoratedFrame& frame) {
     return toolBar;
 }
 
+// Start-up's boxes have no owner: no window exists yet.
+int AskWithoutOwner(const TUserMessage& box) {
+    return TUserInterface::Get().MessageBox(nullptr, box.Text, box.Caption, box.Flags());
+}
+
 } // namespace
 
 TDrawApp::TDrawApp(int& argc, char** argv, std::vector<std::string> startFiles)
     : TApplication(argc, argv), StartFiles(std::move(startFiles)) {
     nCmdShow = TDecoratedFrame::TShowCmd::Maximized;
+    InstallCtl3dLibrary(GetPlatformProbes(), AskWithoutOwner);
+    EnableCtl3dControls(GetCtl3dSwitch(), IniFileName, AskWithoutOwner);
     SetDesktopEntry(DesktopAppId);
 }
 

@@ -36,3 +36,9 @@ bool ZoomToDrag(const TRect& dragRect);
 // part shown before, clamped to the image.
 TRect StretchedImageRect(const TRect& shown, const TRect& dragRect, int imageWidth,
                          int imageHeight);
+
+// A press and release closer than this many client pixels (along x plus
+// along y) are a click, however the hand slipped, not a drag; a platform
+// that asks for a longer distance before a drag starts gets its own.
+inline constexpr int MinDragDistance = 4;
+bool IsClick(TPoint press, TPoint release, int platformDragDistance);

@@ -17,7 +17,6 @@ public:
     void RequestFullPaint() { NeedsPaint = true; }
 
 protected:
-    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

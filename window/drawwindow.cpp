@@ -23,12 +23,15 @@
 #include "image/rotationframe.h"
 #include "resources/tables/ids.h"
 #include "window/drawwindowframe.h"
+#include "window/panetexts.h"
 #include "window/setscaledial.h"
 
 #include <algorithm>
 #include <iterator>
+#include <limits>
 #include <new>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -55,6 +58,23 @@ TColor ReadBkColor() {
             GetPrivateProfileInt(StartupSection, BkColorKeys[i], DefaultBkComponent, IniFileName),
             0, 255);
     return TColor(rgb[0], rgb[1], rgb[2]);
+}
+
+// The longest texts "%-10.10g" writes into a position pane: ten digits with
+// a sign, a point and a three-digit exponent, or after the four zeros of a
+// small fraction.
+std::vector<std::string> WidestPositionTexts(char axis) {
+    return {FormatPositionPane(axis, -1.234567891e-100),
+            FormatPositionPane(axis, -0.0001234567891)};
+}
+
+std::vector<std::string> MessagePaneTexts() {
+    return {ReadyText,
+            RotationDoneText,
+            NoDataLoadedText,
+            DrawingText,
+            ImageLoadedText,
+            PointDeletedPrefix + CountsText(MaxCurves, std::numeric_limits<std::uint32_t>::max())};
 }
 
 TPen SlotPen(int slot) {
@@ -142,11 +162,14 @@ TDrawWindow::TDrawWindow(TWindow* parent, TDrawWindowFrame* frame)
     : TWindow(parent), Frame(frame),
       XGadget(0, TTextGadget::Recessed, TTextGadget::Left, 14, "X=?"),
       YGadget(0, TTextGadget::Recessed, TTextGadget::Left, 14, "Y=?"),
-      MessageGadget(0, TTextGadget::Recessed, TTextGadget::Left, 35, "Ready"),
+      MessageGadget(0, TTextGadget::Recessed, TTextGadget::Left, 35, ReadyText),
       DataOpenData(OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, DataFilter, "", "DAT"),
       DataSaveData(OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY, DataFilter, "", "DAT"),
       ImageOpenData(OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, ImageFilter, "", "BMP"),
       RecentFiles(IniFileName, RecentSection) {
+    XGadget.FitTexts(WidestPositionTexts('X'));
+    YGadget.FitTexts(WidestPositionTexts('Y'));
+    MessageGadget.FitTexts(MessagePaneTexts());
     BkColor = ReadBkColor();
     SetBkgndColor(BkColor);
     SetCursor(CursorCross);
@@ -214,13 +237,16 @@ void TDrawWindow::Paint(TDC& dc, bool, const TRect&) {
     // the next slider move has no old frame to take away.
     RotationFrameHidden = 1;
 
+    // Axes and grid stand out from any background: black on light ones,
+    // white on dark ones.
+    const TColor ink = ContrastingColor(BkColor);
+    const TPen previousPen = dc.SelectObject(TPen{ink, 1, PS_SOLID});
     dc.MoveTo(0, 0);
     dc.LineTo(GraphExtent, 0);
     dc.MoveTo(0, 0);
     dc.LineTo(0, GraphExtent);
 
-    const TPen gridPen{TColor(0, 0, 0), 1, PS_DOT};
-    const TPen previousPen = dc.SelectObject(gridPen);
+    dc.SelectObject(TPen{ink, 1, PS_DOT});
     for (int x = GridStep; x <= GraphExtent; x += GridStep) {
         dc.MoveTo(x, 0);
         dc.LineTo(x, GraphExtent);
@@ -249,7 +275,7 @@ void TDrawWindow::ApplyPendingRotation() {
     PendingRotation = 0;
     if (Frame)
         Frame->SetHintText("");
-    MessageGadget.SetText("Rotation done.");
+    MessageGadget.SetText(RotationDoneText);
 }
 
 void TDrawWindow::EvChildNotify(int childId, unsigned code) {
@@ -272,7 +298,11 @@ void TDrawWindow::EvRotationSlider(unsigned) {
         DrawRotationFrame(dc, origin, RotationFrameCorners[0], RotationFrameCorners[1],
                           RotationFrameCorners[2]);
     }
-    RotationFrameCorners = TurnedGraphSquareCorners(PendingRotation);
+    // The frame shows the turn the pixels will get, in the picture's own
+    // units: a parallelogram when the picture is stretched unevenly.
+    const double stretch =
+        Dib ? PictureStretch(ImageSrcRect, Dib->GetXPelsPerMeter(), Dib->GetYPelsPerMeter()) : 1.0;
+    RotationFrameCorners = TurnedGraphSquareCorners(PendingRotation, stretch);
     DrawRotationFrame(dc, origin, RotationFrameCorners[0], RotationFrameCorners[1],
                       RotationFrameCorners[2]);
     RotationFrameHidden = 0;
@@ -329,7 +359,7 @@ void TDrawWindow::CmFileNew() {
         Curves[i].reset();
     CurrentCurve = -1;
     PointCount = 0;
-    MessageGadget.SetText("No data loaded.");
+    MessageGadget.SetText(NoDataLoadedText);
     Invalidate(true);
 }
 
@@ -431,7 +461,7 @@ void TDrawWindow::ToggleDrawMode() {
         }
     }
     if (DrawMode)
-        MessageGadget.SetText("Use LEFT button to draw.");
+        MessageGadget.SetText(DrawingText);
     else
         ShowCounts();
     CheckMenuItem(CM_DRAW, DrawMode != 0);
@@ -460,7 +490,7 @@ void TDrawWindow::CmDeleteLastPoint() {
         curve.DeleteLastPoint();
         --PointCount;
     }
-    ShowCounts("Point deleted. ");
+    ShowCounts(PointDeletedPrefix);
     Invalidate(true);
 }
 

@@ -193,7 +193,9 @@ private:
     // The held curves, each slot's or null.
     std::array<TCurve*, MaxCurves> HeldCurves() const;
     void BeginDrag(const TPoint& point, const char* cursor);
-    void EndDrag();
+    // Ends the drag; a click (press and release closer than the drag
+    // distance) takes its rubber band off.
+    void EndDrag(bool click);
     void PlacePoint(const TPoint& logical);
     // Shows the all-slots-used error and answers true when no slot is free.
     bool RefuseWhenAllSlotsUsed();

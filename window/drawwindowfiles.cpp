@@ -4,6 +4,7 @@
 // list of recent files.
 
 #include "window/drawwindow.h"
+#include "window/panetexts.h"
 
 #include "core/curve.h"
 #include "datafile/datafilename.h"
@@ -163,7 +164,7 @@ void TDrawWindow::LoadImageFile(const std::string& fileName) {
     ImageHeight = Dib->GetHeight();
     ImageSrcRect = TRect{0, 0, ImageWidth, ImageHeight};
     ImageMoved = 0;
-    MessageGadget.SetText("RIGHT button to stretch, SLIDER to rotate image");
+    MessageGadget.SetText(ImageLoadedText);
     RecentFiles.Add(fileName);
 }
 

@@ -34,8 +34,11 @@ void TDrawWindow::BeginDrag(const TPoint& point, const char* cursor) {
 }
 
 // The last rubber band stays on the screen: the repaint that follows a
-// change takes it away.
-void TDrawWindow::EndDrag() {
+// change takes it away. A click changes nothing, so its band (a slip of the
+// hand may have drawn one) is taken off here.
+void TDrawWindow::EndDrag(bool click) {
+    if (click && !DrawMode)
+        DragDC->Rectangle(DragStart.X, DragStart.Y, DragEnd.X, DragEnd.Y);
     SetCursor(CursorCross);
     DragDC.reset();
 }
@@ -72,7 +75,8 @@ void TDrawWindow::EvLButtonUp(const TPoint& point) {
     LeftButtonDown = 0;
     if (!DragDC)
         return;
-    EndDrag();
+    const bool click = IsClick(DragStart, point, GetDragDistance());
+    EndDrag(click);
     const std::optional<TPoint> start = ClientToLogical(DragStart);
     const std::optional<TPoint> end = ClientToLogical(point);
     if (!start || !end)
@@ -80,6 +84,8 @@ void TDrawWindow::EvLButtonUp(const TPoint& point) {
     if (DrawMode) {
         PlacePoint(*end);
     } else {
+        if (click)
+            return;
         DragRect = DragRectangle(*start, *end);
         if (IsEmptyDrag(DragRect))
             return;
@@ -127,8 +133,9 @@ void TDrawWindow::EvRButtonUp(const TPoint& point) {
     // meanwhile, so no stale drag is left for the next press.
     if (!DragDC)
         return;
-    EndDrag();
-    if (!Dib || !ShowImage)
+    const bool click = IsClick(DragStart, point, GetDragDistance());
+    EndDrag(click);
+    if (!Dib || !ShowImage || click)
         return;
     const std::optional<TPoint> start = ClientToLogical(DragStart);
     const std::optional<TPoint> end = ClientToLogical(point);

@@ -54,6 +54,21 @@ TEST(ClientMapping, ZeroSizedClientHasNoLogicalPoint) {
     EXPECT_FALSE(ClientToLogical({5, 5}, {800, 0}));
 }
 
+TEST(ClientMapping, SlipsShorterThanTheDragDistanceAreClicks) {
+    const struct {
+        TPoint Release;
+        int Platform;
+        bool Click;
+    } rows[] = {
+        {{100, 100}, 0, true},  {{102, 101}, 0, true},   {{97, 100}, 4, true},
+        {{102, 102}, 0, false}, {{100, 96}, 4, false},  {{105, 104}, 10, true},
+        {{105, 105}, 10, false}, {{-2147483647, 100}, 10, false},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(IsClick({100, 100}, row.Release, row.Platform), row.Click)
+            << row.Release.X << "," << row.Release.Y << " / " << row.Platform;
+}
+
 TEST(ClientMapping, DragRectanglesAreNormalized) {
     EXPECT_EQ(DragRectangle({500, 100}, {20, 300}), (TRect{20, 100, 500, 300}));
     EXPECT_TRUE(IsEmptyDrag(DragRectangle({5, 5}, {5, 900})));

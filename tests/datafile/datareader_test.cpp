@@ -67,6 +67,27 @@ TEST_F(Reading, LineOver256CharactersEndsReading) {
     }
 }
 
+TEST_F(Reading, LongestCrLfLineSplitAtTheRefillIsRead) {
+    // The reader fills 64 KiB plus room for one longest line and its CR LF.
+    // Place a 256-character line so that its CR ends a fill and its LF starts
+    // the next, give or take a few characters.
+    constexpr std::size_t FirstFill = 64 * 1024 + 256 + 2;
+    const std::string line256 = "5 6" + std::string(253, ' ');
+    for (std::size_t shift = 0; shift < 4; ++shift) {
+        const std::size_t before = FirstFill - (line256.size() + 1) - shift;
+        std::string text(before % 4 == 0 ? "" : std::string(before % 4 - 1, ' ') + "\n");
+        while (text.size() < before)
+            text += "1 1\n";
+        TTableSink sink;
+        sink.Read(text + line256 + "\r\n7 8\n");
+        EXPECT_TRUE(sink.Messages.empty()) << shift;
+        const TPoints points = sink.Points(0);
+        ASSERT_EQ(points.size(), before / 4 + 2) << shift;
+        EXPECT_EQ(points[points.size() - 2], (TCurvePoint{5, 6})) << shift;
+        EXPECT_EQ(points.back(), (TCurvePoint{7, 8})) << shift;
+    }
+}
+
 TEST_F(Reading, ColumnsBeyondTwentyCurvesWarnOnce) {
     TTableSink sink;
     sink.Read("1 2\n2 3 4\n3 5 6 7\n", 18, 0);

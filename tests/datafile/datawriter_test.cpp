@@ -5,12 +5,14 @@
 #include "support/tempfolder.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <dlfcn.h>
 #include <sys/resource.h>
 
 #include <fcntl.h>
@@ -20,6 +22,24 @@
 #include <unistd.h>
 
 namespace fs = std::filesystem;
+
+namespace {
+
+// While set, closing a file reports an error after really closing it, as
+// a network file system does when the write-back it deferred fails.
+bool FailEveryClose = false;
+
+} // namespace
+
+extern "C" int close(int descriptor) {
+    using TClose = int (*)(int);
+    static const auto realClose = reinterpret_cast<TClose>(dlsym(RTLD_NEXT, "close"));
+    const int result = realClose(descriptor);
+    if (!FailEveryClose)
+        return result;
+    errno = EIO;
+    return -1;
+}
 
 namespace {
 
@@ -214,6 +234,16 @@ TEST_F(SavedFile, FailedSaveKeepsTheOldFile) {
     EXPECT_EQ(Files(), std::vector{file});
     EXPECT_EQ(fs::status(file).permissions(),
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+TEST_F(SavedFile, FailingCloseAfterGoodFlushesIsAFailedSave) {
+    const fs::path file = Folder / "data.dat";
+    FailEveryClose = true;
+    const TDataWriteResult result = SaveDataFile(file, TSlots({{{1, 2}}}).Span());
+    FailEveryClose = false;
+    EXPECT_FALSE(result.Saved);
+    EXPECT_EQ(result.Message, DiskFull);
+    EXPECT_TRUE(Files().empty());
 }
 
 TEST_F(SavedFile, SavingOverALinkWritesItsFile) {

@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QDialog>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
@@ -20,6 +21,9 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <vector>
 
 namespace {
 
@@ -103,6 +107,38 @@ TEST_F(FrameTest, ToolBarAndStatusBarHoldTheirGadgetsInOrder) {
         if (label->frameShadow() == QFrame::Sunken)
             panes << label->text();
     EXPECT_EQ(panes, (QStringList{"X=?", "Y=?", "Ready"}));
+}
+
+// Each pane shows the longest texts it can be given whole, with any digit
+// in every place. CTest runs this once more at a scale factor of 2.
+TEST_F(FrameTest, PanesShowTheirLongestTextsWhole) {
+    if (const char* factor = std::getenv("QT_SCALE_FACTOR")) {
+        ASSERT_EQ(Frame->GetHandle()->devicePixelRatioF(), std::atof(factor));
+    }
+    std::vector<QStringList> texts(3);
+    for (char d = '0'; d <= '9'; ++d) {
+        const QString digit(d);
+        for (const char* axis : {"X", "Y"}) {
+            const QString ten = digit.repeated(10);
+            const QString number =
+                QStringLiteral("-%1.%2e-1%3").arg(digit, ten.left(9), ten.left(2));
+            texts[*axis == 'X' ? 0 : 1] << axis + QStringLiteral("=") + number
+                                        << axis + QStringLiteral("=-0.000") + ten;
+        }
+        texts[2] << QStringLiteral("Point deleted. Curves: %1  Points: %2")
+                        .arg(digit.repeated(2), digit.repeated(10));
+    }
+    texts[2] << "Ready" << "Rotation done." << "No data loaded." << "Use LEFT button to draw."
+             << "RIGHT button to stretch, SLIDER to rotate image";
+    const auto panes = Frame->GetHandle()->statusBar()->findChildren<QLabel*>();
+    ASSERT_EQ(panes.size(), 3);
+    for (int i = 0; i < 3; ++i) {
+        const QFontMetrics metrics = panes[i]->fontMetrics();
+        // A framed label indents its text by half an 'x'.
+        const int room = panes[i]->contentsRect().width() - metrics.horizontalAdvance(u'x') / 2;
+        for (const QString& text : texts[i])
+            EXPECT_LE(metrics.horizontalAdvance(text), room) << text.toStdString();
+    }
 }
 
 TEST_F(FrameTest, HintsFollowTheHighlightedItemPopupAndButton) {
@@ -191,6 +227,21 @@ TEST_F(FrameTest, ClosingAsksOnlyWhileCurvesAreUnsaved) {
     AddPoint(2, 2); // drawn since the save
     Ui->BoxAnswers.push_back(IDYES);
     EXPECT_TRUE(main->close());
+}
+
+TEST_F(FrameTest, FirstStartAsksOnceAboutThe3dControls) {
+    StopApp();
+    std::filesystem::remove(ConfigDir / "kestrova.ini");
+    Ui->BoxAnswers.push_back(IDYES);
+    StartApp();
+    ASSERT_EQ(Ui->Boxes.size(), 1u);
+    EXPECT_EQ(Ui->Boxes[0].Text.rfind("Sorry, cannot use Microsoft 3-D Controls Library", 0), 0u);
+    EXPECT_EQ(Ui->Boxes[0].Caption, "Kestrova Ctl3d error");
+    EXPECT_EQ(Ui->Boxes[0].Flags, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2);
+    StopApp();
+    EXPECT_EQ(IniText().rfind("[Startup]\nShowCtl3DError=0\n", 0), 0u);
+    StartApp();
+    EXPECT_EQ(Ui->Boxes.size(), 1u) << "not asked again";
 }
 
 } // namespace

@@ -110,6 +110,21 @@ TEST_F(PaintingTest, BackgroundAxesAndTenDottedGridLinesEachWay) {
     EXPECT_LT(black, origin.Y - top.Y - 1);
 }
 
+TEST_F(PaintingTest, AxesAndGridTurnWhiteOnADarkBackground) {
+    Ui->ColorAnswers.push_back(TColor(0, 0, 128));
+    Command(CM_BKCOLOR);
+    const QImage image = Grab();
+    const TPoint origin = Device(0, 0), right = Device(8668, 0), top = Device(0, 8668);
+    for (int x = origin.X; x < right.X; ++x)
+        ASSERT_EQ(image.pixel(x, origin.Y), Rgb(255, 255, 255)) << x;
+    const int gridX = Device(866 * 5, 0).X;
+    int white = 0;
+    for (int y = top.Y + 1; y < origin.Y; ++y)
+        white += image.pixel(gridX, y) == Rgb(255, 255, 255);
+    EXPECT_GT(white, 0) << "dotted grid";
+    EXPECT_LT(white, origin.Y - top.Y - 1);
+}
+
 TEST_F(PaintingTest, CurvesAreDrawnWithTheirSlotPenAndSymbols) {
     BeginCurve();
     AddPoint(20, 20);
@@ -167,7 +182,8 @@ TEST_F(PaintingTest, SliderSitsInTheLowerRightCornerAtAnySize) {
 TEST_F(PaintingTest, BackgroundColourIsWrittenAtExitAndFoundAtTheNextStart) {
     EXPECT_EQ(Window->GetBkgndColor(), TColor(192, 192, 192));
     StopApp();
-    EXPECT_EQ(IniText(), "[Startup]\nBkColorRed=192\nBkColorGreen=192\nBkColorBlue=192\n");
+    EXPECT_EQ(IniText(), "[Startup]\nShowCtl3DError=0\nBkColorRed=192\nBkColorGreen=192\n"
+                         "BkColorBlue=192\n");
 
     StartApp();
     Ui->ColorAnswers.push_back(TColor(10, 20, 30));

@@ -11,13 +11,16 @@
 #include "image/rotationframe.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QImage>
 #include <QMouseEvent>
 #include <QSlider>
 #include <QToolButton>
 #include <QWidget>
 
+#include <cmath>
 #include <cstdint>
+#include <numbers>
 #include <vector>
 
 namespace {
@@ -98,6 +101,69 @@ protected:
                 if (a.pixel(d.X + dx, d.Y + dy) != b.pixel(d.X + dx, d.Y + dy))
                     return true;
         return false;
+    }
+
+    // The user lines the preview's lower edge up with the tilted x axis of
+    // a picture stretched unevenly onto the square (926 x 732 pixels) and
+    // lets go: the axis comes out straight.
+    void ExpectLinedUpAxisComesOutStraight(std::int32_t xPelsPerMeter) {
+        TBmp bmp;
+        bmp.Width = 926;
+        bmp.Height = 732;
+        bmp.XPelsPerMeter = xPelsPerMeter;
+        bmp.Bits = std::vector<std::uint8_t>(bmp.PixelBytes(), 0xFF);
+        ShowImage(bmp);
+        const QImage before = Window->Canvas().copy();
+        MoveThumb(25);
+        const QImage framed = Window->Canvas().copy();
+
+        // The lower edge on the screen: the frame's pixels below the middle
+        // of the square, away from its left and right edges. Device rows go
+        // down.
+        const TPoint low = Device(1700, 4334), high = Device(7000, 0);
+        double n = 0, sx = 0, sy = 0, sxx = 0, sxy = 0;
+        for (int y = low.Y; y < before.height(); ++y)
+            for (int x = low.X; x < high.X; ++x)
+                if (framed.pixel(x, y) != before.pixel(x, y)) {
+                    n += 1, sx += x, sy += y, sxx += double(x) * x, sxy += double(x) * y;
+                }
+        ASSERT_GT(n, 100);
+        const double screenSlope = (n * sxy - sx * sy) / (n * sxx - sx * sx);
+        // Picture pixels per device pixel across the image square.
+        const double perX = 926.0 / (Device(8801, 0).X - Device(-133, 0).X);
+        const double perY = 732.0 / (Device(0, -133).Y - Device(0, 8801).Y);
+        const double slope = -screenSlope * perY / perX; // rows going up
+        ASSERT_GT(slope, 0.01) << "the edge leans up to the right";
+
+        // The axis drawn there, from the turn's centre (the lower left
+        // corner).
+        TDib& dib = *Probe().Dib();
+        const int rowBytes = static_cast<int>(bmp.RowBytes());
+        for (int x = 0; x < 900; ++x) {
+            const int row = static_cast<int>(std::lround(x * slope));
+            std::uint8_t& byte = dib.GetBits()[row * rowBytes + x / 8];
+            byte = static_cast<std::uint8_t>(byte & ~(0x80 >> (x % 8)));
+        }
+        ReleaseThumb();
+        Settle();
+        ASSERT_EQ(Probe().ImageMoved(), 1);
+
+        n = sx = sy = sxx = sxy = 0;
+        for (int row = 0; row < 732; ++row)
+            for (int x = 0; x < 926; ++x)
+                if (!(dib.GetBits()[row * rowBytes + x / 8] & (0x80 >> (x % 8)))) {
+                    n += 1, sx += x, sy += row, sxx += double(x) * x, sxy += double(x) * row;
+                }
+        ASSERT_GT(n, 700) << "the axis, less pixels that met or fell below the bottom row";
+        const double turned = std::atan((n * sxy - sx * sy) / (n * sxx - sx * sx));
+        EXPECT_NEAR(turned * 180 / std::numbers::pi, 0, 0.05);
+    }
+
+    // The events a user's action leaves queued: paints, then what follows
+    // them; no menu is opened and no idle time forced.
+    static void Settle() {
+        for (int i = 0; i < 3; ++i)
+            QCoreApplication::processEvents();
     }
 
     TTempFiles Files;
@@ -236,6 +302,35 @@ TEST_F(RotationTest, ResolutionFieldsOfZeroAreWarnedOfAtEveryTurn) {
         EXPECT_EQ(MessagePane(), "Rotation done.");
     }
     Ui->DuringBox = nullptr;
+}
+
+TEST_F(RotationTest, RecallLightsUpAsSoonAsAPaintTurnsThePicture) {
+    ShowImage(Picture());
+    Settle();
+    ASSERT_FALSE(ToolButton(CM_RECALL)->isEnabled());
+    MoveThumb(25);
+    ReleaseThumb();
+    Settle();
+    EXPECT_EQ(Probe().ImageMoved(), 1);
+    EXPECT_TRUE(ToolButton(CM_RECALL)->isEnabled());
+    ToolButton(CM_RECALL)->click();
+    Settle();
+    EXPECT_FALSE(ToolButton(CM_RECALL)->isEnabled());
+
+    // A turn applied by a paint of another cause, without any input.
+    MoveThumb(75);
+    Window->Invalidate(true);
+    Settle();
+    EXPECT_EQ(Probe().ImageMoved(), 1);
+    EXPECT_TRUE(ToolButton(CM_RECALL)->isEnabled());
+}
+
+TEST_F(RotationTest, LiningThePreviewUpWithATiltedAxisMakesItStraight) {
+    ExpectLinedUpAxisComesOutStraight(2835);
+}
+
+TEST_F(RotationTest, LiningUpAlsoHoldsForPixelsTwiceAsHighAsWide) {
+    ExpectLinedUpAxisComesOutStraight(2 * 2835);
 }
 
 } // namespace

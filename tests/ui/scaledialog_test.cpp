@@ -173,7 +173,6 @@ TEST_F(ScaleDialogTest, InvalidRangesKeepTheDialogOpen) {
         } const refused[] = {
             {"1", "1", "0", "1"},          // empty
             {"0", "1", "3", "2"},          // reversed
-            {"abc", "xyz", "0", "1"},      // no numbers: both 0
             {"-1e400", "1e400", "0", "1"}, // a span no double holds
         };
         for (const auto& r : refused) {
@@ -196,7 +195,7 @@ TEST_F(ScaleDialogTest, InvalidRangesKeepTheDialogOpen) {
         Click(d, IDCANCEL);
     });
     EXPECT_EQ(result, IDCANCEL);
-    ASSERT_EQ(Ui->Boxes.size(), 6u); // the first-curve hint, then five refusals
+    ASSERT_EQ(Ui->Boxes.size(), 5u); // the first-curve hint, then four refusals
     for (std::size_t i = 1; i < Ui->Boxes.size(); ++i) {
         EXPECT_EQ(Ui->Boxes[i].Text, "Invalid ranges!");
         EXPECT_EQ(Ui->Boxes[i].Caption, "");
@@ -205,17 +204,44 @@ TEST_F(ScaleDialogTest, InvalidRangesKeepTheDialogOpen) {
     ExpectScale(-1, 1, -2, 2);
 }
 
-TEST_F(ScaleDialogTest, FieldsReadTheNumberInFrontOfTheirFirstNineteenCharacters) {
+TEST_F(ScaleDialogTest, EachFieldHoldsOneNumberAndACommaReadsAsThePoint) {
     Run([](TSetScaleDial& d) {
-        TypeRanges(d, "  2.5e1xyz", "1234567890123456789999", "abc", ".5");
+        TypeRanges(d, "  2.5e1 ", "1234567890123456789999", "-1,5", ".5");
         Click(d, IDOK);
     });
-    ExpectScale(25, 1234567890123456789.0, 0, 0.5);
-    Run([](TSetScaleDial& d) {
-        TypeRanges(d, "-1", "3,75", "0", "1"); // always a decimal point
+    ExpectScale(25, 1234567890123456789999.0, -1.5, 0.5);
+}
+
+TEST_F(ScaleDialogTest, AFieldHoldingAnythingElseIsNamedAndTakesTheFocus) {
+    Curve({{1, 10}, {5, 20}});
+    GraphScale.SetScale(0, 8668, 8668, 0, -1, -2, 1, 2);
+    const struct {
+        int Id;
+        const char* Text;
+        const char* Message;
+    } rows[] = {
+        {IDC_MINX, "1e3abc", "Invalid number in Min X!"},
+        {IDC_MAXX, "2,5,1", "Invalid number in Max X!"},
+        {IDC_MINY, "", "Invalid number in Min Y!"},
+        {IDC_MAXY, "abc", "Invalid number in Max Y!"},
+    };
+    Run([&](TSetScaleDial& d) {
+        for (const auto& row : rows) {
+            TypeRanges(d, "0", "1", "0", "1");
+            Type(d, row.Id, row.Text);
+            Ui->BoxAnswers.push_back(IDOK);
+            Click(d, IDOK);
+            ASSERT_TRUE(IsOpen(d)) << row.Text;
+            EXPECT_EQ(d.GetHandle()->focusWidget(), d.GetDlgItem(row.Id)) << row.Text;
+            EXPECT_EQ(Ui->Boxes.back().Text, row.Message);
+            EXPECT_EQ(Ui->Boxes.back().Flags, MB_OK | MB_ICONEXCLAMATION);
+        }
+        // The text of a range fitted to the curves is not read.
+        TypeRanges(d, "abc", "", "0", "1");
+        Click(d, IDC_FITX);
         Click(d, IDOK);
     });
-    ExpectScale(-1, 3, 0, 1);
+    ExpectScale(1, 5, 0, 1);
 }
 
 TEST_F(ScaleDialogTest, ADecimalPointAlsoUnderACommaLocale) {
@@ -226,7 +252,7 @@ TEST_F(ScaleDialogTest, ADecimalPointAlsoUnderACommaLocale) {
         TypeRanges(d, "-1,5", "2.5", "0", "1");
         Click(d, IDOK);
     });
-    ExpectScale(-1, 2.5, 0, 1);
+    ExpectScale(-1.5, 2.5, 0, 1);
 }
 
 // Through the View menu, as a user does: tabbing from field to field and

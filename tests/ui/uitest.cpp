@@ -25,6 +25,9 @@
 
 void UiTest::SetUp() {
     setenv("XDG_CONFIG_HOME", ConfigDir.c_str(), 1);
+    // As a user who answered the 3-D controls question once: the tests of
+    // that question start without these settings.
+    std::ofstream(ConfigDir / "kestrova.ini") << "[Startup]\nShowCtl3DError=0\n";
     ResetCurveFlags();
     GraphScale = TGraphScale();
     auto ui = std::make_unique<TScriptedUserInterface>();
