@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 // The question "may this command run now?", asked of the window that handles
 // commands before a menu opens and when idle for the tool-bar buttons. A
@@ -15,7 +16,7 @@ public:
     int GetId() const { return Id; }
     void Enable(bool enable) { Enabled = enable; }
     bool IsEnabled() const { return Enabled; }
-
+    // A menu item's text for now (its shortcut stays shown beside it).
     void SetText(std::string text) { Text = std::move(text); }
     const std::optional<std::string>& GetText() const { return Text; }
     void Show(bool show) { Shown = show; }

@@ -18,6 +18,8 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include <vector>
+
 namespace {
 
 constexpr char CommandProperty[] = "kestrovaCommand";
@@ -32,25 +34,48 @@ int CommandOf(const QAction* action) {
     return id.isValid() ? id.toInt() : 0;
 }
 
-Qt::Key QtKey(int virtualKey) {
-    if (virtualKey == VK_F1)
-        return Qt::Key_F1;
-    // Letters and digits: Qt's key codes are the characters' own, as the
-    // virtual keys are.
-    if ((virtualKey >= 'A' && virtualKey <= 'Z') || (virtualKey >= '0' && virtualKey <= '9'))
-        return static_cast<Qt::Key>(virtualKey);
-    return Qt::Key_unknown;
+// The keys an accelerator may name; the plus key also answers as "=",
+// the key it shares on common layouts.
+std::vector<Qt::Key> QtKeys(int virtualKey) {
+    switch (virtualKey) {
+    case VK_F1:
+        return {Qt::Key_F1};
+    case VK_LEFT:
+        return {Qt::Key_Left};
+    case VK_RIGHT:
+        return {Qt::Key_Right};
+    case VK_L:
+        return {Qt::Key_L};
+    case VK_N:
+        return {Qt::Key_N};
+    case VK_O:
+        return {Qt::Key_O};
+    case VK_Q:
+        return {Qt::Key_Q};
+    case VK_S:
+        return {Qt::Key_S};
+    case VK_Y:
+        return {Qt::Key_Y};
+    case VK_Z:
+        return {Qt::Key_Z};
+    case VK_OEM_PLUS:
+        return {Qt::Key_Plus, Qt::Key_Equal};
+    case VK_OEM_MINUS:
+        return {Qt::Key_Minus};
+    default:
+        return {};
+    }
 }
 
-QKeySequence KeySequence(const TAcceleratorTemplate& entry) {
+QKeyCombination QtModifiers(unsigned flags, Qt::Key key) {
     Qt::KeyboardModifiers modifiers;
-    if (entry.Modifiers & FCONTROL)
+    if (flags & FCONTROL)
         modifiers |= Qt::ControlModifier;
-    if (entry.Modifiers & FSHIFT)
+    if (flags & FSHIFT)
         modifiers |= Qt::ShiftModifier;
-    if (entry.Modifiers & FALT)
+    if (flags & FALT)
         modifiers |= Qt::AltModifier;
-    return QKeySequence(QKeyCombination(modifiers, QtKey(entry.VirtualKey)));
+    return QKeyCombination(modifiers, key);
 }
 
 } // namespace
@@ -86,11 +111,14 @@ void TDecoratedFrame::SetAcceleratorTable(int id) {
     if (!table)
         return;
     for (int i = 0; i < table->Count; ++i) {
-        const int command = table->Entries[i].Command;
-        auto* shortcut = new QShortcut(KeySequence(table->Entries[i]), Widget);
-        shortcut->setContext(Qt::ApplicationShortcut);
-        QObject::connect(shortcut, &QShortcut::activated, Widget,
-                         [this, command] { DispatchEnabledCommand(command); });
+        const TAcceleratorTemplate& entry = table->Entries[i];
+        const int command = entry.Command;
+        for (Qt::Key key : QtKeys(entry.VirtualKey)) {
+            auto* shortcut = new QShortcut(QKeySequence(QtModifiers(entry.Flags, key)), Widget);
+            shortcut->setContext(Qt::ApplicationShortcut);
+            QObject::connect(shortcut, &QShortcut::activated, Widget,
+                             [this, command] { DispatchEnabledCommand(command); });
+        }
     }
 }
 

@@ -54,12 +54,13 @@ bool TDrawWindow::ReadyForData() {
     return !RefuseWhenAllSlotsUsed();
 }
 
+// The reading, with the end of drawing before it, is one step of the undo
+// history: its curves come and go whole.
 void TDrawWindow::CmOpenData() {
-    if (!ReadyForData())
-        return;
-    if (TFileOpenDialog(this, DataOpenData).Execute() != IDOK)
-        return;
-    ReadDataFile(DataOpenData.FileName);
+    BeginStep("Open Data");
+    if (ReadyForData() && TFileOpenDialog(this, DataOpenData).Execute() == IDOK)
+        ReadDataFile(DataOpenData.FileName);
+    EndStep(true);
 }
 
 void TDrawWindow::ReadDataFile(const std::string& fileName) {
@@ -73,10 +74,14 @@ void TDrawWindow::ReadDataFile(const std::string& fileName) {
 }
 
 void TDrawWindow::OpenFile(const std::string& fileName) {
-    if (!IsDataFileName(fileName))
+    if (!IsDataFileName(fileName)) {
         LoadImageFile(fileName);
-    else if (ReadyForData())
+        return;
+    }
+    BeginStep("Open Data");
+    if (ReadyForData())
         ReadDataFile(fileName);
+    EndStep(true);
 }
 
 void TDrawWindow::EvDropFiles(const std::vector<std::string>& files) {
@@ -131,6 +136,7 @@ void TDrawWindow::CmSaveDataAs() {
     if (result.Saved) {
         DataSaved = 1;
         RecentFiles.Add(DataSaveData.FileName);
+        History.MarkSaved();
     }
 }
 
@@ -164,6 +170,7 @@ void TDrawWindow::LoadImageFile(const std::string& fileName) {
     ImageHeight = Dib->GetHeight();
     ImageSrcRect = TRect{0, 0, ImageWidth, ImageHeight};
     ImageMoved = 0;
+    Views.Reset(ViewNow());
     MessageGadget.SetText(ImageLoadedText);
     RecentFiles.Add(fileName);
 }
@@ -172,5 +179,6 @@ void TDrawWindow::RecallImagePosition() {
     if (!Dib)
         return;
     RecallImage(Dib.get(), BackupBits, ImageSrcRect, ImageMoved);
+    Views.Push(ViewNow());
     Invalidate(true);
 }
