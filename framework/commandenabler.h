@@ -7,8 +7,8 @@
 // The question "may this command run now?", asked of the window that handles
 // commands before a menu opens and when idle for the tool-bar buttons. A
 // command nobody answers for stays enabled. For a menu item the answer may
-// also give the item's text (an ampersand marks the access letter) and hide
-// the item; items nobody says that of keep their text and stay shown.
+// also give the item's text (an ampersand marks the access letter) and check
+// mark, and hide the item; items nobody says that of stay as they are.
 class TCommandEnabler {
 public:
     explicit TCommandEnabler(int id) : Id(id) {}
@@ -21,10 +21,13 @@ public:
     const std::optional<std::string>& GetText() const { return Text; }
     void Show(bool show) { Shown = show; }
     bool IsShown() const { return Shown; }
+    void SetCheck(bool checked) { Checked = checked; }
+    std::optional<bool> GetCheck() const { return Checked; }
 
 private:
     int Id;
     bool Enabled = true;
     bool Shown = true;
     std::optional<std::string> Text;
+    std::optional<bool> Checked;
 };

@@ -15,6 +15,7 @@
 #include "framework/gdi/messagebox.h"
 #include "framework/gdi/usermessage.h"
 #include "framework/helpviewer.h"
+#include "framework/picturedecoder.h"
 #include "framework/profile.h"
 #include "framework/statusbar.h"
 #include "framework/waitcursor.h"
@@ -39,6 +40,10 @@ constexpr char DataFilter[] = "Data Files (*.DAT)|*.dat|CSV Data Files(*.CSV)|*.
 constexpr char ImageFilter[] =
     "Bitmap (*.BMP)|*.bmp|Device-Independent Bitmap (*.DIB)|*.dib|All files (*.*)|*.*|";
 
+std::string PictureFilter() {
+    return "Pictures|" + PictureFilePatterns() + "|All files (*.*)|*.*|";
+}
+
 constexpr char FirstCurveHint[] =
     "You are about to draw the first curve. Please make sure the graph scale is set properly "
     "(i.e., coordinates of the data points to be drawn correspond to the values you need). If it "
@@ -50,6 +55,10 @@ constexpr const char* BkColorKeys[3] = {"BkColorRed", "BkColorGreen", "BkColorBl
 constexpr int DefaultBkComponent = 192;
 // File|Recent's files have a section of their own.
 constexpr char RecentSection[] = "Recent";
+
+// View|True Colours' setting, in a section of its own; off by default.
+constexpr char ViewSection[] = "View";
+constexpr char TrueColoursKey[] = "TrueColours";
 
 TColor ReadBkColor() {
     int rgb[3];
@@ -116,12 +125,14 @@ constexpr TCommandEntry CommandTable[] = {
     {CM_FILENEW, &TDrawWindow::CmFileNew, nullptr},
     {CM_OPENDATA, &TDrawWindow::CmOpenData, nullptr},
     {CM_OPENIMAGE, &TDrawWindow::CmOpenImage, nullptr},
+    {CM_IMPORTPICTURE, &TDrawWindow::CmImportPicture, &TDrawWindow::CeImportPicture},
     {CM_SAVEDATAAS, &TDrawWindow::CmSaveDataAs, &TDrawWindow::CeSaveDataAs},
     {CM_SCALE, &TDrawWindow::CmScale, nullptr},
     {CM_BKCOLOR, &TDrawWindow::CmBkColor, nullptr},
     {CM_SYMBOLS, &TDrawWindow::CmSymbols, nullptr},
     {CM_LINES, &TDrawWindow::CmLines, nullptr},
     {CM_IMAGE, &TDrawWindow::CmImage, &TDrawWindow::CeImage},
+    {CM_TRUECOLOURS, &TDrawWindow::CmTrueColours, &TDrawWindow::CeTrueColours},
     {CM_DRAW, &TDrawWindow::ToggleDrawMode, nullptr},
     {CM_DELETELASTPOINT, &TDrawWindow::CmDeleteLastPoint, &TDrawWindow::CeDeleteLastPoint},
     {CM_RECALL, &TDrawWindow::CmRecall, &TDrawWindow::CeRecall},
@@ -173,11 +184,13 @@ TDrawWindow::TDrawWindow(TWindow* parent, TDrawWindowFrame* frame)
       DataOpenData(OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, DataFilter, "", "DAT"),
       DataSaveData(OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY, DataFilter, "", "DAT"),
       ImageOpenData(OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, ImageFilter, "", "BMP"),
+      PictureOpenData(OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, PictureFilter(), "", ""),
       RecentFiles(IniFileName, RecentSection) {
     XGadget.FitTexts(WidestPositionTexts('X'));
     YGadget.FitTexts(WidestPositionTexts('Y'));
     MessageGadget.FitTexts(MessagePaneTexts());
     BkColor = ReadBkColor();
+    TrueColours = GetPrivateProfileInt(ViewSection, TrueColoursKey, 0, IniFileName) != 0 ? 1 : 0;
     SetBkgndColor(BkColor);
     SetCursor(CursorCross);
     DrawSymbols = 1;
@@ -252,7 +265,7 @@ void TDrawWindow::PaintPicture(TDC& dc) {
     if (Dib && ShowImage)
         dc.StretchBlt(ImageSquareLow, ImageSquareHigh, ImageSquareHigh - ImageSquareLow,
                       ImageSquareLow - ImageSquareHigh, Dib->GetBlitSource(), ImageSrcRect,
-                      SRCINVERT);
+                      TrueColours ? SRCCOPY : SRCINVERT);
 
     // Axes and grid stand out from any background: black on light ones,
     // white on dark ones.
@@ -466,6 +479,24 @@ void TDrawWindow::CmImage() {
     ShowImage = ShowImage ? 0 : 1;
     CheckMenuItem(CM_IMAGE, ShowImage != 0);
     Invalidate(true);
+}
+
+// Written at once, so that the choice outlives a crash as well.
+void TDrawWindow::CmTrueColours() {
+    TrueColours = TrueColours ? 0 : 1;
+    CheckMenuItem(CM_TRUECOLOURS, TrueColours != 0);
+    WritePrivateProfileString(ViewSection, TrueColoursKey, std::to_string(TrueColours), IniFileName);
+    Invalidate(true);
+}
+
+// The window keeps handling events while an import runs; a second one
+// would share its pixel copy.
+void TDrawWindow::CeImportPicture(TCommandEnabler& ce) {
+    ce.Enable(!Importing);
+}
+
+void TDrawWindow::CeTrueColours(TCommandEnabler& ce) {
+    ce.SetCheck(TrueColours != 0);
 }
 
 void TDrawWindow::ToggleDrawMode() {

@@ -93,8 +93,8 @@ public:
 
     // Opens a file named outside the file dialogs (on the command line,
     // dropped on the window, chosen from File|Recent): a .dat or .csv file
-    // as File|Open Data reads it, any other as File|Open Image loads it,
-    // with the same messages.
+    // as File|Open Data reads it, any other as File|Import Picture imports
+    // it, with the same messages.
     void OpenFile(const std::string& fileName);
 
     // Sets the graph scale over the graph square as one step of the undo
@@ -108,11 +108,19 @@ public:
     void CmOpenData();
     void CmSaveDataAs();
     void CmOpenImage();
+    void CmImportPicture();
+    // Imports the picture file as the background image, as File|Import
+    // Picture does once its file is chosen: the old image goes first, a
+    // progress bar shows for a long import, and a refusal is told in a
+    // message box. True when the picture was imported; false at once while
+    // another import is under way.
+    bool ImportPicture(const std::string& path);
     void CmScale();
     void CmBkColor();
     void CmSymbols();
     void CmLines();
     void CmImage();
+    void CmTrueColours();
     void CmDeleteLastPoint();
     void CmRecall();
     // Puts the image's pixels back as loaded and the whole picture in view.
@@ -125,7 +133,9 @@ public:
     // File|Recent: opens the file of that place on the list (0 the newest).
     void CmRecentFile(int index);
     void CeSaveDataAs(TCommandEnabler& ce);
+    void CeImportPicture(TCommandEnabler& ce);
     void CeImage(TCommandEnabler& ce);
+    void CeTrueColours(TCommandEnabler& ce);
     void CeDeleteLastPoint(TCommandEnabler& ce);
     void CeRecall(TCommandEnabler& ce);
     void CeRecentFile(TCommandEnabler& ce);
@@ -172,6 +182,11 @@ private:
     int ShowSymbols = 1;
     int ShowLines = 1;
     int ShowImage = 0;
+    // View|True Colours: the image copied as it is instead of XORed; kept
+    // in the settings.
+    int TrueColours = 0;
+    // An import is under way; the window keeps painting meanwhile.
+    bool Importing = false;
     int DrawMode = 0;
     int LeftButtonDown = 0;
     int RightButtonDown = 0;
@@ -189,6 +204,7 @@ private:
     TOpenSaveDialog::TData DataOpenData;
     TOpenSaveDialog::TData DataSaveData;
     TOpenSaveDialog::TData ImageOpenData;
+    TOpenSaveDialog::TData PictureOpenData;
     std::unique_ptr<TDib> Dib;
     TPixelCopy BackupBits;
     TRect ImageSrcRect;
@@ -233,10 +249,16 @@ private:
     // What Open Data does before it asks for a file: ends drawing, and
     // answers false (after the error) when no slot is free.
     bool ReadyForData();
-    // Open Data and Open Image once they have the file's name.
+    // Open Data once it has the file's name.
     void ReadDataFile(const std::string& fileName);
-    void LoadImageFile(const std::string& fileName);
     void ShowCounts(const char* prefix = "");
+    // The first steps of loading any image: the old one hidden and gone.
+    void DropImage();
+    // The last steps: the image shown whole and unmoved.
+    void ShowLoadedImage(std::unique_ptr<TDib> dib);
+    // After Open Image refused a file the import can read: offers it, and
+    // imports it on Yes.
+    void OfferImport(const std::string& path);
     void WriteBkColor() const;
     // The image, axes, grid and curves, for the paint and for the loupe.
     void PaintPicture(TDC& dc);

@@ -14,12 +14,16 @@
 #include "framework/commandenabler.h"
 #include "framework/gdi/messagebox.h"
 #include "framework/gdi/usermessage.h"
+#include "framework/picturedecoder.h"
+#include "framework/progressdialog.h"
 #include "framework/waitcursor.h"
 #include "image/dib.h"
 #include "image/imageload.h"
 #include "window/drawwindowsink.h"
+#include "window/pictureimport.h"
 
 #include <array>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <span>
@@ -27,6 +31,10 @@
 #include <utility>
 
 namespace {
+
+constexpr char ImportCaption[] = "Import Picture";
+constexpr char ImportOffer[] =
+    "Kestrova can import this picture with File|Import Picture. Import it now?";
 
 // A file the reading could open, so one worth offering again.
 bool Readable(const std::string& fileName) {
@@ -73,9 +81,11 @@ void TDrawWindow::ReadDataFile(const std::string& fileName) {
         RecentFiles.Add(fileName);
 }
 
+// Pictures go through the import, which reads every kind Open Image reads
+// and more.
 void TDrawWindow::OpenFile(const std::string& fileName) {
     if (!IsDataFileName(fileName)) {
-        LoadImageFile(fileName);
+        ImportPicture(fileName);
         return;
     }
     BeginStep("Open Data");
@@ -146,24 +156,70 @@ void TDrawWindow::CmSaveDataAs() {
 void TDrawWindow::CmOpenImage() {
     if (TFileOpenDialog(this, ImageOpenData).Execute() != IDOK)
         return;
-    LoadImageFile(ImageOpenData.FileName);
+    DropImage();
+    TImageLoad load;
+    {
+        const TWaitCursor wait;
+        load = LoadImage(ImageOpenData.FileName, BackupBits);
+    }
+    for (const TUserMessage& message : load.Messages)
+        MessageBox(message);
+    if (!load.Dib) {
+        if (load.Refused)
+            OfferImport(ImageOpenData.FileName);
+        return;
+    }
+    ShowLoadedImage(std::move(load.Dib));
+    RecentFiles.Add(ImageOpenData.FileName);
 }
 
-void TDrawWindow::LoadImageFile(const std::string& fileName) {
+void TDrawWindow::OfferImport(const std::string& path) {
+    if (!CanImportPicture(path))
+        return;
+    if (MessageBox(ImportOffer, ImportCaption, MB_YESNO | MB_ICONQUESTION) == IDYES)
+        ImportPicture(path);
+}
+
+void TDrawWindow::CmImportPicture() {
+    if (TFileOpenDialog(this, PictureOpenData).Execute() != IDOK)
+        return;
+    ImportPicture(PictureOpenData.FileName);
+}
+
+// Like Open Image, the old image goes first: a large picture then never
+// shares memory with the one it replaces. A cancelled import keeps nothing,
+// even when its work had come to an end.
+bool TDrawWindow::ImportPicture(const std::string& path) {
+    if (Importing)
+        return false;
+    Importing = true;
+    DropImage();
+    const std::int64_t limit = ReadImportPixelLimit(IniFileName);
+    TImageLoad load;
+    const bool finished = RunWithProgress(this, ImportCaption, [&](const TProgressReport& report) {
+        load = ImportPictureFile(path, limit, BackupBits, report);
+    });
+    Importing = false;
+    if (!finished)
+        return false;
+    for (const TUserMessage& message : load.Messages)
+        MessageBox(message);
+    if (!load.Dib)
+        return false;
+    ShowLoadedImage(std::move(load.Dib));
+    RecentFiles.Add(path);
+    return true;
+}
+
+void TDrawWindow::DropImage() {
     Invalidate(true);
     if (ShowImage)
         CmImage();
     Dib.reset();
-    TImageLoad load;
-    {
-        const TWaitCursor wait;
-        load = LoadImage(fileName, BackupBits);
-    }
-    for (const TUserMessage& message : load.Messages)
-        MessageBox(message);
-    if (!load.Dib)
-        return;
-    Dib = std::move(load.Dib);
+}
+
+void TDrawWindow::ShowLoadedImage(std::unique_ptr<TDib> dib) {
+    Dib = std::move(dib);
     if (!ShowImage)
         CmImage();
     ImageWidth = Dib->GetWidth();
@@ -172,7 +228,6 @@ void TDrawWindow::LoadImageFile(const std::string& fileName) {
     ImageMoved = 0;
     Views.Reset(ViewNow());
     MessageGadget.SetText(ImageLoadedText);
-    RecentFiles.Add(fileName);
 }
 
 void TDrawWindow::RecallImagePosition() {

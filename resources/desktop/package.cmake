@@ -1,7 +1,8 @@
 # The Debian package (scripts/package): what `cmake --install` installs,
-# packed by CPack. The libraries it needs are found by dpkg-shlibdeps; the
-# Qt platform plugins are only recommended by Qt's own packages, but without
-# them no window can open, so the package asks for them itself.
+# packed by CPack. The libraries it needs are found by dpkg-shlibdeps. Qt
+# loads two kinds of plugin that no library depends on: the platform
+# plugins, without which no window opens, and the TIFF and WebP readers of
+# File|Import Picture; the package asks for both itself.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kestrova)
 set(CPACK_PACKAGE_VENDOR "The Kestrova developers")
@@ -16,5 +17,5 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-image-formats-plugins")
 include(CPack)

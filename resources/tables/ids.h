@@ -15,16 +15,18 @@ inline constexpr int CM_FILENEW = 201;
 inline constexpr int CM_OPENDATA = 203;
 inline constexpr int CM_OPENIMAGE = 205;
 inline constexpr int CM_SAVEDATAAS = 209;
-// File|Recent: the files opened or saved last, newest first, one command
-// each from CM_RECENTFILE1 on.
-inline constexpr int RecentFileCount = 8;
-inline constexpr int CM_RECENTFILE1 = 211;
+inline constexpr int CM_IMPORTPICTURE = 215;
 inline constexpr int CM_EXIT = 219;
+// File|Recent: the files opened or saved last, newest first, one command
+// each from CM_RECENTFILE1 on (the File menu's own numbers are taken).
+inline constexpr int RecentFileCount = 8;
+inline constexpr int CM_RECENTFILE1 = 701;
 inline constexpr int CM_SCALE = 221;
 inline constexpr int CM_BKCOLOR = 223;
 inline constexpr int CM_SYMBOLS = 225;
 inline constexpr int CM_LINES = 227;
 inline constexpr int CM_IMAGE = 231;
+inline constexpr int CM_TRUECOLOURS = 235;
 inline constexpr int CM_DRAW = 241;
 inline constexpr int CM_DELETELASTPOINT = 261;
 inline constexpr int CM_RECALL = 263;

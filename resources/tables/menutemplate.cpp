@@ -25,6 +25,8 @@ constexpr TMenuItemTemplate FileItems[] = {
     {CM_OPENIMAGE, "Open &Image...\tCtrl+Shift+O"},
     {CM_SAVEDATAAS, "Save Data &As...\tCtrl+S", false, true},
     {},
+    {CM_IMPORTPICTURE, "Import &Picture...\tCtrl+I"},
+    {},
     {0, "&Recent", false, false, &RecentPopup},
     {},
     {CM_EXIT, "E&xit\tCtrl+Q"},
@@ -45,6 +47,8 @@ constexpr TMenuItemTemplate ViewItems[] = {
     {CM_FORWARD, "&Forward\tAlt+Right"},
     {},
     {CM_LOUPE, "Lou&pe\tCtrl+L"},
+    {},
+    {CM_TRUECOLOURS, "&True Colours"},
 };
 
 constexpr TMenuItemTemplate EditItems[] = {

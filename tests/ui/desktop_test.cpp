@@ -82,7 +82,8 @@ TEST_F(DesktopTest, FilesOpenByTheirNamesWithTheMenuCommandsMessages) {
     ASSERT_NE(Probe().Dib(), nullptr);
     EXPECT_TRUE(MenuAction(CM_IMAGE)->isChecked());
 
-    // A file that cannot be opened says what the menu command says.
+    // A file that cannot be opened says what the menu command says: a
+    // picture's is File|Import Picture, which reads every kind.
     const std::string missingData = (ConfigDir / "gone.dat").string();
     const std::string missingPicture = (ConfigDir / "gone.bmp").string();
     Ui->BoxAnswers.insert(Ui->BoxAnswers.end(), 4, IDOK);
@@ -90,7 +91,7 @@ TEST_F(DesktopTest, FilesOpenByTheirNamesWithTheMenuCommandsMessages) {
     Window->OpenFile(missingPicture);
     Ui->FileAnswers = {missingData, missingPicture};
     Command(CM_OPENDATA);
-    Command(CM_OPENIMAGE);
+    Command(CM_IMPORTPICTURE);
     ASSERT_EQ(Ui->Boxes.size(), 4u);
     for (std::size_t i = 0; i < 2; ++i) {
         EXPECT_EQ(Ui->Boxes[i].Text, Ui->Boxes[i + 2].Text);

@@ -62,18 +62,21 @@ TEST_F(FrameTest, MenuHasTheCommandsInOrderWithTheirInitialStates) {
 
     EXPECT_EQ(ItemTexts(Popup("&File")),
               (QStringList{"&New\tCtrl+N", "Open &Data...\tCtrl+O", "Open &Image...\tCtrl+Shift+O",
-                           "Save Data &As...\tCtrl+S", "-", "&Recent", "-", "E&xit\tCtrl+Q"}));
+                           "Save Data &As...\tCtrl+S", "-", "Import &Picture...\tCtrl+I", "-",
+                           "&Recent", "-", "E&xit\tCtrl+Q"}));
     EXPECT_EQ(ItemTexts(Popup("&Edit")), (QStringList{"&Undo\tCtrl+Z", "&Redo\tCtrl+Shift+Z"}));
     EXPECT_EQ(ItemTexts(Popup("&View")),
               (QStringList{"&Scale...", "-", "&Background color...", "-", "S&ymbols", "&Lines",
                            "&Image", "-", "Zoom I&n\tCtrl++", "Zoom &Out\tCtrl+-",
-                           "Bac&k\tAlt+Left", "&Forward\tAlt+Right", "-", "Lou&pe\tCtrl+L"}));
+                           "Bac&k\tAlt+Left", "&Forward\tAlt+Right", "-", "Lou&pe\tCtrl+L", "-",
+                           "&True Colours"}));
     EXPECT_EQ(ItemTexts(Popup("&Tool")), (QStringList{"&Draw"}));
     EXPECT_EQ(ItemTexts(Popup("&Help")), (QStringList{"&Contents\tF1", "-", "&About..."}));
 
     EXPECT_TRUE(MenuAction(CM_SYMBOLS)->isChecked());
     EXPECT_TRUE(MenuAction(CM_LINES)->isChecked());
     EXPECT_FALSE(MenuAction(CM_IMAGE)->isChecked());
+    EXPECT_FALSE(MenuAction(CM_TRUECOLOURS)->isChecked());
     EXPECT_FALSE(MenuAction(CM_SAVEDATAAS)->isEnabled());
     EXPECT_FALSE(MenuAction(CM_IMAGE)->isEnabled());
 }
