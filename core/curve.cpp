@@ -129,13 +129,15 @@ void TCurve::AddPoint(double x, double y) {
         PenX = GraphScale.ToLogicalX(x);
         PenY = GraphScale.ToLogicalY(y);
         if (DrawSymbols)
-            DrawSymbol(point);
+            DrawSymbolAt(PenX, PenY);
     } else {
         WidenBounds(x, y);
+        const double lx = GraphScale.ToLogicalX(x);
+        const double ly = GraphScale.ToLogicalY(y);
         if (DrawLines)
-            DrawSegment(point);
+            DrawSegmentTo(lx, ly);
         if (DrawSymbols)
-            DrawSymbol(point);
+            DrawSymbolAt(lx, ly);
     }
     ++Count;
     Lock();
@@ -201,8 +203,14 @@ void TCurve::UpdateBounds() {
 }
 
 bool TCurve::DrawSymbol(const TCurvePoint& point) {
-    const double lx = GraphScale.ToLogicalX(point.X);
-    const double ly = GraphScale.ToLogicalY(point.Y);
+    return DrawSymbolAt(GraphScale.ToLogicalX(point.X), GraphScale.ToLogicalY(point.Y));
+}
+
+bool TCurve::DrawSegment(const TCurvePoint& point) {
+    return DrawSegmentTo(GraphScale.ToLogicalX(point.X), GraphScale.ToLogicalY(point.Y));
+}
+
+bool TCurve::DrawSymbolAt(double lx, double ly) {
     const TSquare sq = GraphSquare();
     // Written so that NaN fails the test and is never drawn.
     const bool inside = lx >= sq.XLo && lx <= sq.XHi && ly >= sq.YLo && ly <= sq.YHi;
@@ -215,9 +223,7 @@ bool TCurve::DrawSymbol(const TCurvePoint& point) {
     return NotRightOfSquare(lx);
 }
 
-bool TCurve::DrawSegment(const TCurvePoint& point) {
-    const double lx = GraphScale.ToLogicalX(point.X);
-    const double ly = GraphScale.ToLogicalY(point.Y);
+bool TCurve::DrawSegmentTo(double lx, double ly) {
     if (lx == PenX && ly == PenY)
         return NotRightOfSquare(lx);
     if (PenX > lx)
@@ -233,6 +239,8 @@ bool TCurve::DrawSegment(const TCurvePoint& point) {
     return NotRightOfSquare(lx);
 }
 
+// Each point is converted once for its segment and its symbol: on a log
+// axis the conversion is the dearest part of drawing.
 void TCurve::Draw() {
     if (Count == 0)
         return;
@@ -242,11 +250,13 @@ void TCurve::Draw() {
     PenX = GraphScale.ToLogicalX(first->X);
     PenY = GraphScale.ToLogicalY(first->Y);
     if (DrawSymbols)
-        DrawSymbol(*first);
+        DrawSymbolAt(PenX, PenY);
     for (const TCurvePoint* p = first + 1; p <= last; ++p) {
-        if (DrawLines && !DrawSegment(*p) && RightwardOnly)
+        const double lx = GraphScale.ToLogicalX(p->X);
+        const double ly = GraphScale.ToLogicalY(p->Y);
+        if (DrawLines && !DrawSegmentTo(lx, ly) && RightwardOnly)
             break;
-        if (DrawSymbols && !DrawSymbol(*p) && RightwardOnly)
+        if (DrawSymbols && !DrawSymbolAt(lx, ly) && RightwardOnly)
             break;
     }
 }

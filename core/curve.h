@@ -3,6 +3,7 @@
 #include "core/curvepoint.h"
 
 #include <cstdint>
+#include <span>
 
 class TDC;
 struct TPen;
@@ -51,6 +52,8 @@ public:
     double GetYMin() const { return YMin; }
     double GetYMax() const { return YMax; }
     bool IsAtEnd() const { return AtEnd != 0; }
+    // The points in order, for reading without moving the cursor.
+    std::span<const TCurvePoint> GetPoints() const { return {DataHandle, Count}; }
 
     TDC* Dc = nullptr;
     const TPen* Pen = nullptr;
@@ -59,6 +62,10 @@ private:
     void Lock();
     bool GrowFor(std::uint32_t count);
     void WidenBounds(double x, double y);
+    // The drawing of DrawSymbol and DrawSegment at a point already turned
+    // into logical units.
+    bool DrawSymbolAt(double lx, double ly);
+    bool DrawSegmentTo(double lx, double ly);
 
     TCurvePoint* DataHandle = nullptr;
     TCurvePoint* FirstPoint = nullptr;

@@ -17,8 +17,9 @@ class TEllipseShape;
 // vertices hit once, GDI's dash patterns), rectangles covering left..right-1
 // and top..bottom-1, ellipses from a cached pixel shape, the image blit by
 // our own nearest-neighbour sampling. Every mix mode is applied per pixel,
-// so XOR drawing is exact. Only wide pens and filled polygons go through
-// QPainter, with antialiasing off.
+// so XOR drawing is exact. Only wide pens, filled polygons and text go
+// through QPainter, with antialiasing off; text is in the application's
+// font.
 class TCanvasDC : public TDC {
 public:
     explicit TCanvasDC(QImage& canvas);
@@ -30,9 +31,11 @@ public:
     void Rectangle(int left, int top, int right, int bottom) override;
     void StretchBlt(int destX, int destY, int destWidth, int destHeight, const TDibBits& source,
                     const TRect& sourceRect, std::uint32_t rop) override;
+    TSize GetTextExtent(std::string_view text) const override;
 
 protected:
     void DrawLine(TPoint from, TPoint to) override;
+    void DrawText(TPoint deviceTopLeft, std::string_view text) override;
     // Told of every device rectangle drawn into (client DCs show it).
     virtual void Changed(const QRect& area);
 

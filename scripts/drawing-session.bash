@@ -1,9 +1,10 @@
 # Shared by the checks that digitize in a real X session (scripts/precise-check,
-# scripts/loupe-error-check); sourced after x-session.bash, with check_name and
-# program set. It starts the session and the program maximized, reads the
-# logical space's constants from the program, finds the drawing window
-# (draw_x, draw_y, draw_w, draw_h) and offers the menus, keys, file dialogs,
-# pointer moves and File|Save Data As as a person uses them.
+# scripts/loupe-error-check, scripts/calibrate-check); sourced after
+# x-session.bash, with check_name and program set. It starts the session and
+# the program maximized, reads the logical space's constants from the
+# program, finds the drawing window (draw_x, draw_y, draw_w, draw_h) and
+# offers the menus, keys, file dialogs, pointer moves and File|Save Data As
+# as a person uses them.
 
 # The caller and x-session.bash set the variables this reads, and wait_for
 # calls the helpers defined inside functions.

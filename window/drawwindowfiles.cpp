@@ -211,7 +211,9 @@ bool TDrawWindow::ImportPicture(const std::string& path) {
     return true;
 }
 
+// Points clicked for a calibration lay on the picture that goes.
 void TDrawWindow::DropImage() {
+    CancelCalibration();
     Invalidate(true);
     if (ShowImage)
         CmImage();
@@ -233,6 +235,7 @@ void TDrawWindow::ShowLoadedImage(std::unique_ptr<TDib> dib) {
 void TDrawWindow::RecallImagePosition() {
     if (!Dib)
         return;
+    CancelCalibration();
     RecallImage(Dib.get(), BackupBits, ImageSrcRect, ImageMoved);
     Views.Push(ViewNow());
     Invalidate(true);

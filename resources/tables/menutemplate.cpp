@@ -41,6 +41,8 @@ constexpr TMenuItemTemplate ViewItems[] = {
     {CM_LINES, "&Lines", true},
     {CM_IMAGE, "&Image", false, true},
     {},
+    {CM_AXISVALUES, "&Axis values", true},
+    {},
     {CM_ZOOMIN, "Zoom I&n\tCtrl++"},
     {CM_ZOOMOUT, "Zoom &Out\tCtrl+-"},
     {CM_BACK, "Bac&k\tAlt+Left"},
@@ -58,6 +60,8 @@ constexpr TMenuItemTemplate EditItems[] = {
 
 constexpr TMenuItemTemplate ToolItems[] = {
     {CM_DRAW, "&Draw"},
+    {},
+    {CM_CALIBRATE, "&Calibrate..."},
 };
 
 constexpr TMenuItemTemplate HelpItems[] = {
