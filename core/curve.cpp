@@ -3,6 +3,7 @@
 #include "core/clipsegment.h"
 #include "core/curveflags.h"
 #include "core/graphscale.h"
+#include "framework/gdi/gdiobjects.h"
 #include "framework/gdi/dc.h"
 #include "framework/gdi/globalmemory.h"
 
@@ -30,7 +31,17 @@ TSquare GraphSquare() {
 int ToGdi(double v) {
     constexpr double lo = std::numeric_limits<int>::min();
     constexpr double hi = std::numeric_limits<int>::max();
+    // Within int's range the conversion itself truncates; every point
+    // drawn comes this way.
+    if (v > lo - 1.0 && v < hi + 1.0)
+        return static_cast<int>(v);
     return static_cast<int>(std::clamp(std::trunc(v), lo, hi));
+}
+
+// A symbol's radius along one axis: a hundredth of the square, in whole
+// logical units.
+double SymbolRadius(double low, double high) {
+    return std::trunc((high - low) * 0.01);
 }
 
 // "Lies right of the square" as drawing stops on it. NaN is no position at
@@ -60,6 +71,62 @@ private:
 };
 
 } // namespace
+
+// One drawing pass over a curve: the graph square and the symbols' radii,
+// which stay for the pass, and what the pass may leave out without
+// changing a pixel, in a context that only makes pixels, with the copy mix
+// mode and a pen one device pixel wide: a segment whose ends map to one
+// device pixel (a line leaves out its last pixel, so it draws nothing), and
+// a symbol on exactly the device pixels of the symbol drawn last while
+// nothing was drawn since (drawn again, it would change nothing). A dense
+// curve lands hundreds of points on one pixel; each of them then costs a
+// comparison.
+class TCurve::TPass {
+public:
+    TPass(const TDC* dc, const TPen* pen)
+        : Square(GraphSquare()), Rx(SymbolRadius(Square.XLo, Square.XHi)),
+          Ry(SymbolRadius(Square.YLo, Square.YHi)), Dc(dc),
+          Enabled(dc && dc->OnlyPixelsCount() && dc->GetROP2() == R2_COPYPEN &&
+                  dc->LogicalToDeviceWidth((pen ? *pen : dc->GetPen()).Width) <= 1) {}
+
+    const TSquare Square;
+    const double Rx, Ry;
+
+    bool SegmentDrawsNothing(int x0, int y0, int x1, int y1) const {
+        if (!Enabled)
+            return false;
+        if (x0 == x1 && y0 == y1)
+            return true;
+        const TPoint from = Dc->LogicalToDevice({x0, y0});
+        const TPoint to = Dc->LogicalToDevice({x1, y1});
+        return from.X == to.X && from.Y == to.Y;
+    }
+    void SegmentDrawn() { SymbolShown = false; }
+    // True when the symbol with this logical box is on the canvas as the
+    // last one drawn; otherwise it is taken to be drawn now.
+    bool SymbolShownAlready(int left, int top, int right, int bottom) {
+        if (!Enabled)
+            return false;
+        if (SymbolShown && left == Logical.Left && top == Logical.Top && right == Logical.Right &&
+            bottom == Logical.Bottom)
+            return true;
+        const TPoint a = Dc->LogicalToDevice({left, top});
+        const TPoint b = Dc->LogicalToDevice({right, bottom});
+        const bool shown = SymbolShown && a.X == Device.Left && a.Y == Device.Top &&
+                           b.X == Device.Right && b.Y == Device.Bottom;
+        Logical = {left, top, right, bottom};
+        Device = {a.X, a.Y, b.X, b.Y};
+        SymbolShown = true;
+        return shown;
+    }
+
+private:
+    const TDC* Dc;
+    const bool Enabled;
+    bool SymbolShown = false;
+    TRect Logical;
+    TRect Device;
+};
 
 TCurve::TCurve(std::uint32_t increment) : Increment(increment == 0 ? 1 : increment) {}
 
@@ -195,21 +262,33 @@ void TCurve::UpdateBounds() {
 }
 
 bool TCurve::DrawSymbol(const TCurvePoint& point) {
+    TPass pass(nullptr, nullptr);
+    return DrawSymbol(point, pass);
+}
+
+bool TCurve::DrawSegment(const TCurvePoint& point) {
+    TPass pass(nullptr, nullptr);
+    return DrawSegment(point, pass);
+}
+
+bool TCurve::DrawSymbol(const TCurvePoint& point, TPass& pass) {
     const double lx = GraphScale.ToLogicalX(point.X);
     const double ly = GraphScale.ToLogicalY(point.Y);
-    const TSquare sq = GraphSquare();
+    const TSquare& sq = pass.Square;
     // Written so that NaN fails the test and is never drawn.
     const bool inside = lx >= sq.XLo && lx <= sq.XHi && ly >= sq.YLo && ly <= sq.YHi;
     if (inside && Dc) {
-        const double rx = std::trunc((sq.XHi - sq.XLo) * 0.01);
-        const double ry = std::trunc((sq.YHi - sq.YLo) * 0.01);
-        TPenSelection pen(*Dc, Pen);
-        Dc->Ellipse(ToGdi(lx - rx), ToGdi(ly - ry), ToGdi(lx + rx), ToGdi(ly + ry));
+        const int left = ToGdi(lx - pass.Rx), top = ToGdi(ly - pass.Ry);
+        const int right = ToGdi(lx + pass.Rx), bottom = ToGdi(ly + pass.Ry);
+        if (!pass.SymbolShownAlready(left, top, right, bottom)) {
+            TPenSelection pen(*Dc, Pen);
+            Dc->Ellipse(left, top, right, bottom);
+        }
     }
     return NotRightOfSquare(lx);
 }
 
-bool TCurve::DrawSegment(const TCurvePoint& point) {
+bool TCurve::DrawSegment(const TCurvePoint& point, TPass& pass) {
     const double lx = GraphScale.ToLogicalX(point.X);
     const double ly = GraphScale.ToLogicalY(point.Y);
     if (lx == PenX && ly == PenY)
@@ -220,9 +299,13 @@ bool TCurve::DrawSegment(const TCurvePoint& point) {
     PenX = lx;
     PenY = ly;
     if (ClipSegment(x0, y0, x1, y1) && Dc) {
+        const int ax = ToGdi(x0), ay = ToGdi(y0), bx = ToGdi(x1), by = ToGdi(y1);
+        if (pass.SegmentDrawsNothing(ax, ay, bx, by))
+            return NotRightOfSquare(lx);
         TPenSelection pen(*Dc, Pen);
-        const TPoint ends[2] = {{ToGdi(x0), ToGdi(y0)}, {ToGdi(x1), ToGdi(y1)}};
+        const TPoint ends[2] = {{ax, ay}, {bx, by}};
         Dc->Polyline(ends, 2);
+        pass.SegmentDrawn();
     }
     return NotRightOfSquare(lx);
 }
@@ -235,12 +318,13 @@ void TCurve::Draw() {
     const TCurvePoint* const last = LastPoint;
     PenX = GraphScale.ToLogicalX(first->X);
     PenY = GraphScale.ToLogicalY(first->Y);
+    TPass pass(Dc, Pen);
     if (DrawSymbols)
-        DrawSymbol(*first);
+        DrawSymbol(*first, pass);
     for (const TCurvePoint* p = first + 1; p <= last; ++p) {
-        if (DrawLines && !DrawSegment(*p) && RightwardOnly)
+        if (DrawLines && !DrawSegment(*p, pass) && RightwardOnly)
             break;
-        if (DrawSymbols && !DrawSymbol(*p) && RightwardOnly)
+        if (DrawSymbols && !DrawSymbol(*p, pass) && RightwardOnly)
             break;
     }
 }

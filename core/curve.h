@@ -54,6 +54,9 @@ public:
     const TPen* Pen = nullptr;
 
 private:
+    class TPass;
+    bool DrawSymbol(const TCurvePoint& point, TPass& pass);
+    bool DrawSegment(const TCurvePoint& point, TPass& pass);
     void Lock();
     bool GrowFor(std::uint32_t count);
     void WidenBounds(double x, double y);
