@@ -1,8 +1,8 @@
 #include "app/aboutdial.h"
 
-namespace {
+#include "resources/tables/ids.h"
 
-constexpr int AboutTextId = 301;
+namespace {
 
 constexpr char AboutText[] = "Kestrova version 0.1.0\nA graph digitizer: it turns the curves of "
                              "scanned plots into numbers.";
@@ -11,9 +11,9 @@ static_assert(sizeof(AboutText) - 1 <= 240, "the About text holds at most 240 ch
 
 } // namespace
 
-TAboutDial::TAboutDial(TWindow* parent) : TDialog(parent, "ABOUTDIAL") {}
+TAboutDial::TAboutDial(TWindow* parent) : TDialog(parent, IDD_ABOUT) {}
 
 void TAboutDial::SetupWindow() {
     TDialog::SetupWindow();
-    SetDlgItemText(AboutTextId, AboutText);
+    SetDlgItemText(IDC_ABOUTTEXT, AboutText);
 }

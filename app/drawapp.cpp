@@ -1,9 +1,13 @@
 #include "app/drawapp.h"
 
+#include "app/ctl3dsteps.h"
 #include "app/globals.h"
+#include "app/mainframelink.h"
 #include "framework/buttongadget.h"
 #include "framework/controlbar.h"
 #include "framework/statusbar.h"
+#include "framework/userinterface.h"
+#include "resources/tables/ids.h"
 #include "window/drawwindow.h"
 
 #include <iterator>
@@ -18,20 +22,19 @@ struct TToolBarPlace {
 };
 
 constexpr TToolBarPlace ToolBarPlaces[] = {
-    {221, 0}, {0, 6}, {241, 0}, {0, 6}, {261, 0}, {0, 6},
-    {263, 0}, {0, 12}, {281, 0}, {0, 6}, {283, 0},
+    {CM_SCALE, 0},  {0, 6},  {CM_DRAW, 0},         {0, 6}, {CM_DELETELASTPOINT, 0}, {0, 6},
+    {CM_RECALL, 0}, {0, 12}, {CM_HELPCONTENTS, 0}, {0, 6}, {CM_ABOUT, 0},
 };
 
-constexpr int DrawCommand = 241;
-constexpr int AcceleratorTableId = 601;
 constexpr TGadgetWindowFont GadgetFont{10, false, false};
+
+// Stateless, so it outlives every drawing window.
+TMainFrameLink MainFrameLink;
 
 std::unique_ptr<TStatusBar> MakeStatusBar(TDrawWindow& window) {
     auto statusBar = std::make_unique<TStatusBar>(GadgetFont);
     MainStatusBar = statusBar.get();
-    statusBar->Insert(window.XGadget);
-    statusBar->Insert(window.YGadget);
-    statusBar->Insert(window.MessageGadget);
+    window.InsertStatusPanes(*statusBar);
     return statusBar;
 }
 
@@ -44,16 +47,23 @@ std::unique_ptr<TControlBar> MakeToolBar(TDecoratedFrame& frame) {
         }
         TButtonGadget& button =
             toolBar->Insert(std::make_unique<TButtonGadget>(place.Command, place.Command));
-        if (place.Command == DrawCommand)
+        if (place.Command == CM_DRAW)
             DrawButton = &button;
     }
     return toolBar;
+}
+
+// Start-up's boxes have no owner: no window exists yet.
+int AskWithoutOwner(const TUserMessage& box) {
+    return TUserInterface::Get().MessageBox(nullptr, box.Text, box.Caption, box.Flags());
 }
 
 } // namespace
 
 TDrawApp::TDrawApp(int& argc, char** argv) : TApplication(argc, argv) {
     nCmdShow = TDecoratedFrame::TShowCmd::Maximized;
+    InstallCtl3dLibrary(GetPlatformProbes(), AskWithoutOwner);
+    EnableCtl3dControls(GetCtl3dSwitch(), IniFileName, AskWithoutOwner);
 }
 
 TDrawApp::~TDrawApp() {
@@ -62,15 +72,15 @@ TDrawApp::~TDrawApp() {
 }
 
 void TDrawApp::InitMainWindow() {
-    auto client = std::make_unique<TDrawWindow>();
+    auto client = std::make_unique<TDrawWindow>(nullptr, &MainFrameLink);
     TDrawWindow& window = *client;
     auto frame = std::make_unique<TDecoratedFrame>(AppTitle, std::move(client), true);
-    frame->SetIcon("KESTROVA_ICON");
-    frame->SetAcceleratorTable(AcceleratorTableId);
+    frame->SetIcon(IDI_KESTROVA);
+    frame->SetAcceleratorTable(IDA_MAIN);
     auto statusBar = MakeStatusBar(window);
     auto toolBar = MakeToolBar(*frame);
     frame->Insert(std::move(statusBar), TDecoratedFrame::TLocation::Bottom);
     frame->Insert(std::move(toolBar), TDecoratedFrame::TLocation::Bottom);
     SetMainWindow(std::move(frame));
-    GetMainWindow()->AssignMenu("COMMANDS");
+    GetMainWindow()->AssignMenu(IDM_COMMANDS);
 }

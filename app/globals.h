@@ -1,15 +1,15 @@
 #pragma once
 
+#include "resources/tables/ids.h"
+
 class TButtonGadget;
 class TStatusBar;
 
-// Program-wide names and the references to the main frame's parts that the
-// drawing window uses.
-inline constexpr const char* AppTitle = "Kestrova";
-inline constexpr const char* HelpFileName = "kestrova.hlp";
-inline constexpr const char* IniFileName = "kestrova.ini";
+// The references to the main frame's parts that the drawing window's frame
+// link (app/mainframelink.h) passes on; the program-wide names AppTitle,
+// HelpFileName and IniFileName come with the ids header.
 
 // Set while the main window is made, valid until the program ends; null
-// before (and in a drawing window made without the frame).
+// before.
 extern TStatusBar* MainStatusBar;
 extern TButtonGadget* DrawButton;

@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include <filesystem>
+#include <fstream>
 #include <memory>
 
 namespace {
@@ -18,6 +19,10 @@ namespace {
 void BM_StartToFirstPaintedWindow(benchmark::State& state) {
     const auto config = std::filesystem::temp_directory_path() / "kestrova-bench-startup";
     setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+    // As a user who asked not to hear again about the 3-D controls, which
+    // this platform has not: no box waits for an answer.
+    std::filesystem::create_directories(config);
+    std::ofstream(config / "kestrova.ini") << "[Startup]\nShowCtl3DError=0\n";
     static int argc = 1;
     static char name[] = "kestrova";
     static char* argv[] = {name, nullptr};

@@ -32,6 +32,12 @@ TRect DragRectangle(TPoint start, TPoint end) {
     return TRect{start.X, start.Y, end.X, end.Y}.Normalized();
 }
 
+bool IsClick(TPoint press, TPoint release, int platformDragDistance) {
+    const std::int64_t moved = std::abs(std::int64_t{release.X} - press.X) +
+                               std::abs(std::int64_t{release.Y} - press.Y);
+    return moved < std::max(MinDragDistance, platformDragDistance);
+}
+
 bool IsEmptyDrag(const TRect& dragRect) {
     return static_cast<std::int64_t>(dragRect.Width()) * dragRect.Height() == 0;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/logicalspace.h"
 #include "framework/gdi/types.h"
 
 #include <optional>
@@ -9,9 +10,6 @@
 // graph scale a zoom drag asks for, and the part of the image a stretch drag
 // leaves shown. The window decides when each applies.
 
-// The client area shows logical -666..9334 on both axes, y upwards.
-inline constexpr int LogicalOriginOffset = 666;
-inline constexpr int LogicalClientExtent = 10000;
 // Moves equal graph limits of a zoom apart before the scale is set.
 inline constexpr double DragEpsilon = 2.225074e-305;
 
@@ -38,3 +36,9 @@ bool ZoomToDrag(const TRect& dragRect);
 // part shown before, clamped to the image.
 TRect StretchedImageRect(const TRect& shown, const TRect& dragRect, int imageWidth,
                          int imageHeight);
+
+// A press and release closer than this many client pixels (along x plus
+// along y) are a click, however the hand slipped, not a drag; a platform
+// that asks for a longer distance before a drag starts gets its own.
+inline constexpr int MinDragDistance = 4;
+bool IsClick(TPoint press, TPoint release, int platformDragDistance);

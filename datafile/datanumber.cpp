@@ -1,7 +1,9 @@
 #include "datafile/datanumber.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
+#include <string>
 #include <system_error>
 
 namespace {
@@ -69,4 +71,19 @@ const char* ReadDataNumber(const char* first, const char* last, double& value) {
         magnitude = IsTooLarge(p, end) ? DataNumberLimit : 0.0;
     value = negative ? -magnitude : magnitude;
     return end;
+}
+
+bool ReadFieldNumber(std::string_view text, double& value) {
+    std::string number(text);
+    std::replace(number.begin(), number.end(), ',', '.');
+    const char* const last = number.data() + number.size();
+    double read = 0.0;
+    const char* end = ReadDataNumber(number.data(), last, read);
+    if (!end)
+        return false;
+    end = std::find_if_not(end, last, IsSpace);
+    if (end != last)
+        return false;
+    value = read;
+    return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <limits>
+#include <string_view>
 
 // What a number that overflows a double reads as, with its sign.
 inline constexpr double DataNumberLimit = std::numeric_limits<double>::max();
@@ -15,3 +16,9 @@ inline constexpr double DataNumberLimit = std::numeric_limits<double>::max();
 // double reads as DataNumberLimit with its sign, one too small as zero.
 // Returns the position after the number, or nullptr when none starts there.
 const char* ReadDataNumber(const char* first, const char* last, double& value);
+
+// Reads a field that is to hold one number (a Scale dialog field): the
+// number as above and nothing else, blanks around it allowed, a decimal
+// comma taken as the point. False for anything else, an empty field
+// included; `value` is then untouched.
+bool ReadFieldNumber(std::string_view text, double& value);

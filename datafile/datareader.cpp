@@ -1,6 +1,7 @@
 #include "datafile/datareader.h"
 
 #include "core/curveflags.h"
+#include "core/curvemessages.h"
 #include "datafile/countstext.h"
 #include "datafile/datanumber.h"
 #include "datafile/datasink.h"
@@ -15,10 +16,6 @@ namespace {
 
 TUserMessage FileError(const char* text) {
     return {text, "File Error", MB_OK, MB_ICONEXCLAMATION};
-}
-
-TUserMessage Untitled(const char* text) {
-    return {text, "", MB_OK, MB_ICONEXCLAMATION};
 }
 
 TUserMessage OutOfRangeQuestion(std::uint32_t lineNumber) {
@@ -37,8 +34,13 @@ bool IsOutOfRange(double value) {
 TDataReader::TDataReader(TDataSink& sink, int currentCurve, std::uint32_t pointCount)
     : Sink(sink), Base(currentCurve), CurrentCurve(currentCurve), PointCount(pointCount) {}
 
+// Only a regular file (or a link to one) is opened: opening a FIFO would
+// wait for a writer for good, and a device may never end.
 void TDataReader::ReadFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::error_code error;
+    std::ifstream in;
+    if (std::filesystem::is_regular_file(path, error))
+        in.open(path, std::ios::binary);
     if (!in.is_open()) {
         Sink.ShowMessage(FileError("Unable to open file"));
         return;
@@ -80,7 +82,7 @@ bool TDataReader::TakeLine() {
             return true;
         }
         if (!MakeCurvesUpTo(slot)) {
-            Sink.ShowMessage(Untitled("Sorry, not enough memory!"));
+            Sink.ShowMessage(NoMemoryForCurveMessage());
             return true;
         }
         const double y = Line.YValues[i];
@@ -91,7 +93,7 @@ bool TDataReader::TakeLine() {
         }
         Sink.AddPoint(slot, Line.X, y);
         if (OutOfMemory) {
-            Sink.ShowMessage(Untitled("Sorry, not enough memory for more data!"));
+            Sink.ShowMessage(NoMemoryForPointsMessage());
             return false;
         }
         ++PointCount;

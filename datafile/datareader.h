@@ -22,8 +22,9 @@ public:
     // currentCurve and pointCount: the table's state before the reading.
     TDataReader(TDataSink& sink, int currentCurve, std::uint32_t pointCount);
 
-    // Opens the file and reads it. When it cannot be opened, shows "Unable
-    // to open file" and does nothing else; the counts are not reported.
+    // Opens the file and reads it. When it is not a regular file or cannot
+    // be opened, shows "Unable to open file" and does nothing else; the
+    // counts are not reported.
     void ReadFile(const std::filesystem::path& path);
     // Reads lines until the stream ends or a failure or the user ends the
     // reading; then reports the counts, however it ended.

@@ -1,12 +1,14 @@
 #include "datafile/datawriter.h"
 
 #include "core/curve.h"
+#include "datafile/replacementfile.h"
 
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <cstring>
 #include <fstream>
-#include <string>
+#include <ostream>
 #include <system_error>
 #include <vector>
 
@@ -25,13 +27,15 @@ TUserMessage FileError(const char* text) {
 // to_chars writes what printf would in the C locale, so the point stays a
 // point whatever locale the program runs under.
 char* FormatNumber(char* out, double value) {
-    char digits[MaxNumberLength + 8];
     const auto result =
-        std::to_chars(digits, digits + sizeof digits, value, std::chars_format::scientific, 10);
-    const auto length = static_cast<std::size_t>(result.ptr - digits);
-    if (length < NumberWidth)
-        out = std::fill_n(out, NumberWidth - length, ' ');
-    return std::copy(digits, result.ptr, out);
+        std::to_chars(out, out + MaxNumberLength, value, std::chars_format::scientific, 10);
+    const auto length = static_cast<std::size_t>(result.ptr - out);
+    if (length >= NumberWidth)
+        return result.ptr;
+    const std::size_t pad = NumberWidth - length;
+    std::memmove(out + pad, out, length);
+    std::fill_n(out, pad, ' ');
+    return out + NumberWidth;
 }
 
 bool EndsWithCsv(std::string_view name) {
@@ -53,20 +57,6 @@ bool CanWriteOver(const fs::path& path) {
     return probe.is_open();
 }
 
-// A name beside the target that nothing uses yet; empty when none is free.
-fs::path TemporaryBeside(const fs::path& target) {
-    std::error_code error;
-    for (int attempt = 0; attempt < 1000; ++attempt) {
-        fs::path candidate = target;
-        candidate += ".";
-        candidate += std::to_string(attempt);
-        candidate += ".tmp";
-        if (!fs::exists(candidate, error) && !error)
-            return candidate;
-    }
-    return {};
-}
-
 // Saving over a link writes the file it points to and keeps the link.
 fs::path ResolveLink(const fs::path& path) {
     std::error_code error;
@@ -80,27 +70,16 @@ TDataWriteResult WriteFailed() {
     return {false, FileError("Sorry, cannot write more. Disk full?")};
 }
 
-// Writes to the temporary file and renames it over the target; the target
-// is untouched unless everything succeeded.
-TDataWriteResult WriteThroughTemporary(const fs::path& target, const fs::path& temporary,
-                                       std::span<TCurve* const> curves, char separator) {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out.is_open())
+// The file replaces the target only when everything was written.
+TDataWriteResult WriteReplacement(const fs::path& target, std::span<TCurve* const> curves,
+                                  char separator) {
+    TReplacementFile file(target);
+    if (!file.IsOpen())
         return {false, FileError("Unable to open file for writing")};
+    std::ostream out(&file);
     TDataWriteResult result = WriteData(out, curves, separator);
-    out.close();
-    if (result.Saved && out.fail())
+    if (result.Saved && !file.Commit())
         result = WriteFailed();
-    std::error_code error;
-    if (result.Saved) {
-        if (fs::exists(target, error))
-            fs::permissions(temporary, fs::status(target, error).permissions(), error);
-        fs::rename(temporary, target, error);
-        if (error)
-            result = WriteFailed();
-    }
-    if (!result.Saved)
-        fs::remove(temporary, error);
     return result;
 }
 
@@ -112,6 +91,8 @@ char DataSeparator(std::string_view fileName) {
 
 TDataWriteResult WriteData(std::ostream& out, std::span<TCurve* const> curves, char separator) {
     std::vector<char> line(2 * MaxNumberLength + curves.size() + 2);
+    // Straight into the stream's buffer: a line costs no stream sentry.
+    std::streambuf& buffer = *out.rdbuf();
     for (std::size_t slot = 0; slot < curves.size(); ++slot) {
         TCurve& curve = *curves[slot];
         curve.Rewind();
@@ -122,7 +103,11 @@ TDataWriteResult WriteData(std::ostream& out, std::span<TCurve* const> curves, c
             p = FormatNumber(p, point.Y);
             *p++ = '\r';
             *p++ = '\n';
-            out.write(line.data(), p - line.data());
+            const std::streamsize length = p - line.data();
+            if (buffer.sputn(line.data(), length) != length) {
+                out.setstate(std::ios::badbit);
+                break;
+            }
         }
         // Flushing here rather than after every line: a failing disk shows
         // at the check below all the same, and the file only replaces the
@@ -137,8 +122,7 @@ TDataWriteResult WriteData(std::ostream& out, std::span<TCurve* const> curves, c
 
 TDataWriteResult SaveDataFile(const fs::path& path, std::span<TCurve* const> curves) {
     const fs::path target = ResolveLink(path);
-    const fs::path temporary = TemporaryBeside(target);
-    if (temporary.empty() || !CanWriteOver(target))
+    if (!CanWriteOver(target))
         return {false, FileError("Unable to open file for writing")};
-    return WriteThroughTemporary(target, temporary, curves, DataSeparator(path.string()));
+    return WriteReplacement(target, curves, DataSeparator(path.string()));
 }

@@ -29,8 +29,10 @@ char DataSeparator(std::string_view fileName);
 TDataWriteResult WriteData(std::ostream& out, std::span<TCurve* const> curves, char separator);
 
 // Saves the curves under the chosen name, with the separator the name asks
-// for. The data go to a temporary file in the same folder, which replaces
-// the chosen file only once everything was written without error; on any
-// error the old file stays as it was and the temporary file is removed.
-// "Unable to open file for writing" when the file cannot be written at all.
+// for. The data replace the chosen file only once everything was written
+// without error; on any error, or a crash, the old file stays as it was and
+// nothing is left behind. Where the folder refuses new files, an existing
+// writable file is written in place. A link is followed and kept, and the
+// file keeps its mode. "Unable to open file for writing" when the file
+// cannot be written at all.
 TDataWriteResult SaveDataFile(const std::filesystem::path& path, std::span<TCurve* const> curves);

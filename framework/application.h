@@ -1,6 +1,8 @@
 #pragma once
 
 #include "framework/decoratedframe.h"
+#include "framework/gdi/ctl3dswitch.h"
+#include "framework/systemprobes.h"
 
 #include <memory>
 
@@ -9,7 +11,8 @@ class QApplication;
 // The program's application object: makes Qt's application (unless one
 // exists, as in tests), asks the derived class to make the main window,
 // makes and shows it, and runs the message loop until it closes. The main
-// window is destroyed with the application object.
+// window is destroyed with the application object. It holds the platform
+// probes start-up asks and the 3-D controls switch.
 class TApplication {
 public:
     TApplication(int& argc, char** argv);
@@ -27,10 +30,15 @@ public:
 
     TDecoratedFrame::TShowCmd nCmdShow = TDecoratedFrame::TShowCmd::Normal;
 
+    TPlatformProbes& GetPlatformProbes() { return Probes; }
+    TCtl3dSwitch& GetCtl3dSwitch() { return Ctl3d; }
+
 protected:
     virtual void InitMainWindow() = 0;
 
 private:
     std::unique_ptr<QApplication> QtApplication;
     std::unique_ptr<TDecoratedFrame> MainWindow;
+    TSystemProbes Probes;
+    TCtl3dSwitch Ctl3d{Probes};
 };

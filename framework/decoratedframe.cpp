@@ -10,6 +10,7 @@
 #include "resources/tables/menutemplate.h"
 #include "resources/tables/stringtable.h"
 
+#include <QCoreApplication>
 #include <QIcon>
 #include <QMenuBar>
 #include <QShortcut>
@@ -49,6 +50,8 @@ TDecoratedFrame::TDecoratedFrame(const std::string& title, std::unique_ptr<TWind
     Widget->setWindowTitle(QString::fromStdString(title));
     Widget->setCentralWidget(Client->GetHandle());
     Client->SetFrame(this);
+    if (QCoreApplication* application = QCoreApplication::instance())
+        application->installEventFilter(Widget);
 }
 
 // The widgets go first (Qt deletes the client's widget and the bars with

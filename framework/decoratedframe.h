@@ -17,8 +17,9 @@ class TWindow;
 // accelerators, the client window in the middle and decorations inserted at
 // the bottom, each directly below the client and above those inserted
 // before. Every command goes to the client; the client is asked before a
-// menu opens, and when idle for the tool-bar buttons, whether a command is
-// enabled, and whether the frame may close. The frame owns its client and
+// menu opens, and for the tool-bar buttons once the events of any input,
+// command or paint are handled, whether a command is enabled; and whether
+// the frame may close. The frame owns its client and
 // decorations.
 class TDecoratedFrame {
 public:

@@ -182,6 +182,15 @@ std::string TDialog::GetDlgItemText(int id, int maxChars) const {
     return value.left(maxChars).toStdString();
 }
 
+void TDialog::FocusDlgItem(int id) {
+    QWidget* item = GetDlgItem(id);
+    if (!item)
+        return;
+    item->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(item))
+        edit->selectAll();
+}
+
 void TDialog::CheckDlgButton(int id, bool checked) {
     if (auto* button = qobject_cast<QAbstractButton*>(GetDlgItem(id)))
         button->setChecked(checked);

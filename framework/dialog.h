@@ -41,6 +41,9 @@ public:
     bool IsDlgButtonChecked(int id) const;
     void EnableDlgItem(int id, bool enabled);
     QWidget* GetDlgItem(int id) const;
+    // Puts the keyboard focus on the control, its text selected when it is
+    // an edit field, so typing replaces it.
+    void FocusDlgItem(int id);
 
     QDialog* GetHandle() const;
 

@@ -2,13 +2,18 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <limits>
 #include <optional>
+#include <string_view>
 #include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -26,15 +31,100 @@ bool SameName(const std::string& a, const std::string& b) {
            });
 }
 
-std::vector<std::string> ReadLines(const std::string& path) {
+// Far more than any settings file holds; a file that grows past it is not
+// read further, nor written back, which would cut it short.
+constexpr std::size_t MaxProfileBytes = 1 << 20;
+
+struct TProfileText {
+    std::vector<std::string> Lines;
+    bool Whole = true;
+};
+
+std::vector<std::string> SplitLines(std::string_view text) {
     std::vector<std::string> lines;
-    std::ifstream in(path, std::ios::binary);
-    for (std::string line; std::getline(in, line);) {
+    while (!text.empty()) {
+        const auto feed = text.find('\n');
+        std::string line(text.substr(0, feed));
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
-        lines.push_back(line);
+        lines.push_back(std::move(line));
+        text.remove_prefix(feed == std::string_view::npos ? text.size() : feed + 1);
     }
     return lines;
+}
+
+// Only a regular file is read: the open does not wait (a FIFO would wait
+// for a writer for good) and the type is checked on what was opened.
+TProfileText ReadProfile(const std::string& path) {
+    TProfileText profile;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return profile;
+    struct stat status {};
+    std::string text;
+    if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode)) {
+        text.resize(MaxProfileBytes + 1);
+        std::size_t got = 0;
+        while (got < text.size()) {
+            const ssize_t n = ::read(fd, text.data() + got, text.size() - got);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                break;
+            got += static_cast<std::size_t>(n);
+        }
+        text.resize(got);
+    }
+    ::close(fd);
+    if (text.size() > MaxProfileBytes) {
+        // The line cut at the limit is not read at all.
+        text.resize(text.rfind('\n', MaxProfileBytes - 1) + 1);
+        profile.Whole = false;
+    }
+    profile.Lines = SplitLines(text);
+    return profile;
+}
+
+// The file a chain of links ends at; the path itself when it is no link.
+std::filesystem::path FollowLinks(std::filesystem::path path) {
+    constexpr int MaxLinks = 40;
+    std::error_code error;
+    for (int i = 0; i < MaxLinks && std::filesystem::is_symlink(path, error); ++i) {
+        const std::filesystem::path link = std::filesystem::read_symlink(path, error);
+        if (error)
+            break;
+        path = link.is_absolute() ? link : path.parent_path() / link;
+    }
+    return path;
+}
+
+// Writes the lines to a new file created with the mode given (the umask
+// still applies) and gives it exactly the old file's mode when there was
+// one.
+bool WriteNewFile(const std::filesystem::path& path, const std::vector<std::string>& lines,
+                  std::optional<mode_t> keptMode) {
+    ::unlink(path.c_str());
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+                          keptMode ? (*keptMode & 0600) : 0666);
+    if (fd < 0)
+        return false;
+    std::string text;
+    for (const std::string& line : lines)
+        text.append(line).push_back('\n');
+    bool written = true;
+    for (std::size_t done = 0; written && done < text.size();) {
+        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        written = n > 0;
+        done += written ? static_cast<std::size_t>(n) : 0;
+    }
+    if (written && keptMode)
+        written = ::fchmod(fd, *keptMode) == 0;
+    written = ::close(fd) == 0 && written;
+    if (!written)
+        ::unlink(path.c_str());
+    return written;
 }
 
 // The section's name when the line is a section header.
@@ -119,7 +209,7 @@ std::string ProfilePath(const std::string& fileName) {
 
 int GetPrivateProfileInt(const std::string& section, const std::string& key, int defaultValue,
                          const std::string& fileName) {
-    const std::vector<std::string> lines = ReadLines(ProfilePath(fileName));
+    const std::vector<std::string> lines = ReadProfile(ProfilePath(fileName)).Lines;
     const TLocation at = Locate(lines, section, key);
     if (at.Key == std::string::npos)
         return defaultValue;
@@ -129,8 +219,21 @@ int GetPrivateProfileInt(const std::string& section, const std::string& key, int
 
 bool WritePrivateProfileString(const std::string& section, const std::string& key,
                                const std::string& value, const std::string& fileName) {
-    const std::filesystem::path path = ProfilePath(fileName);
-    std::vector<std::string> lines = ReadLines(path.string());
+    // A link is written through to its file and stays a link.
+    const std::filesystem::path path = FollowLinks(ProfilePath(fileName));
+    std::optional<mode_t> keptMode;
+    struct stat status {};
+    if (::stat(path.c_str(), &status) == 0) {
+        // What is not a regular file, or what the user made read-only, is
+        // left alone.
+        if (!S_ISREG(status.st_mode) || !(status.st_mode & S_IWUSR))
+            return false;
+        keptMode = status.st_mode & 07777;
+    }
+    TProfileText profile = ReadProfile(path.string());
+    if (!profile.Whole)
+        return false;
+    std::vector<std::string>& lines = profile.Lines;
     const TLocation at = Locate(lines, section, key);
     const std::string entry = key + "=" + value;
     if (at.Key != std::string::npos) {
@@ -148,16 +251,8 @@ bool WritePrivateProfileString(const std::string& section, const std::string& ke
     if (path.has_parent_path())
         std::filesystem::create_directories(path.parent_path(), error);
     const std::filesystem::path temporary = path.string() + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        for (const std::string& line : lines)
-            out << line << '\n';
-        out.flush();
-        if (!out) {
-            std::filesystem::remove(temporary, error);
-            return false;
-        }
-    }
+    if (!WriteNewFile(temporary, lines, keptMode))
+        return false;
     std::filesystem::rename(temporary, path, error);
     if (error) {
         std::filesystem::remove(temporary, error);

@@ -1,5 +1,6 @@
 #include "framework/qtuserinterface.h"
 
+#include "framework/filename.h"
 #include "framework/gdi/messagebox.h"
 #include "framework/window.h"
 
@@ -83,15 +84,15 @@ bool TQtUserInterface::GetFileName(TWindow* owner, const TOpenSaveDialog::TData&
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setNameFilters(NameFilters(data));
     if (!data.InitialDir.empty())
-        dialog.setDirectory(QString::fromStdString(data.InitialDir));
+        dialog.setDirectory(FileNameToQString(data.InitialDir));
     if (!data.FileName.empty())
-        dialog.selectFile(QString::fromStdString(data.FileName));
+        dialog.selectFile(FileNameToQString(data.FileName));
     if (save)
         dialog.setDefaultSuffix(QString::fromStdString(data.DefaultExt));
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !(data.Flags & OFN_OVERWRITEPROMPT));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
-    chosen = dialog.selectedFiles().constFirst().toStdString();
+    chosen = FileNameFromQString(dialog.selectedFiles().constFirst());
     return true;
 }
 

@@ -8,6 +8,7 @@
 #include "framework/userinterface.h"
 #include "framework/windowwidget.h"
 
+#include <QApplication>
 #include <QMetaObject>
 
 TWindow::TWindow(TWindow* parent)
@@ -111,4 +112,8 @@ void TWindow::PaintCanvas() {
     Painting = false;
     if (!DeferredBoxes.empty())
         QMetaObject::invokeMethod(Widget, [this] { ShowDeferredBoxes(); }, Qt::QueuedConnection);
+}
+
+int TWindow::GetDragDistance() {
+    return QApplication::startDragDistance();
 }

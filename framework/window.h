@@ -53,6 +53,9 @@ public:
 
     void Invalidate(bool erase = true);
     TRect GetClientRect() const;
+    // How far, in pixels, the pointer must move with a button held before
+    // the platform counts it as a drag rather than a click.
+    static int GetDragDistance();
     void SetBkgndColor(TColor color);
     TColor GetBkgndColor() const { return BkgndColor; }
     // Makes the named cursor resource the window's cursor.

@@ -23,23 +23,6 @@ TWindowWidget::TWindowWidget(TWindow& owner, QWidget* parent) : QWidget(parent),
     setMouseTracking(true);
 }
 
-// Input changes what commands may run; the frame re-asks when idle.
-bool TWindowWidget::event(QEvent* event) {
-    const bool handled = QWidget::event(event);
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::KeyPress:
-        if (Owner)
-            if (TDecoratedFrame* frame = Owner->GetFrame())
-                frame->ScheduleIdle();
-        break;
-    default:
-        break;
-    }
-    return handled;
-}
-
 void TWindowWidget::EnsureCanvas() {
     if (CanvasImage.size() != size()) {
         CanvasImage = QImage(size(), QImage::Format_RGB32);
@@ -73,6 +56,8 @@ void TWindowWidget::paintEvent(QPaintEvent* event) {
     if (NeedsPaint && Owner) {
         NeedsPaint = false;
         Owner->PaintCanvas();
+        if (TDecoratedFrame* frame = Owner->GetFrame())
+            frame->ScheduleIdle();
     }
     QPainter painter(this);
     painter.drawImage(event->rect(), CanvasImage, event->rect());

@@ -47,11 +47,10 @@ std::int64_t ColorCount(int bitCount) {
     }
 }
 
-// Up to 8 bits a pixel can only refer to 2^bits entries; deeper pixels may
-// carry a palette of at most 256 entries as a display hint.
-std::int64_t MaxEntries(int bitCount) {
-    return bitCount >= 1 && bitCount <= 8 ? std::int64_t{1} << bitCount : 256;
-}
+// A colour table holds at most 256 entries whatever the bit count: a table
+// longer than the pixels can index is read whole and its tail goes unused,
+// as long as the file holds it (checked with the other sizes).
+constexpr std::int64_t MaxEntries = 256;
 
 // The header fields the reader works with, from either header kind.
 struct THeader {
@@ -173,7 +172,7 @@ std::unique_ptr<TDib> TDib::Read(std::FILE* file, std::uint64_t fileBytes) {
         return nullptr;
 
     const THeader h = Decode(header, headerBytes);
-    if (h.Planes != 1 || h.Entries < 0 || h.Entries > MaxEntries(h.BitCount))
+    if (h.Planes != 1 || h.Entries < 0 || h.Entries > MaxEntries)
         return nullptr;
     std::uint64_t pixelBytes = 0;
     if (!PixelBytes(h, pixelBytes))

@@ -1,16 +1,16 @@
 #include "window/drawwindow.h"
 
-#include "app/aboutdial.h"
-#include "app/globals.h"
 #include "core/curve.h"
 #include "core/curveflags.h"
+#include "core/curvemessages.h"
 #include "core/graphscale.h"
+#include "core/logicalspace.h"
 #include "core/scaleranges.h"
 #include "datafile/countstext.h"
-#include "framework/buttongadget.h"
 #include "framework/choosecolordialog.h"
 #include "framework/clientdc.h"
 #include "framework/commandenabler.h"
+#include "framework/dialog.h"
 #include "framework/gdi/messagebox.h"
 #include "framework/gdi/usermessage.h"
 #include "framework/helpviewer.h"
@@ -20,24 +20,23 @@
 #include "image/dib.h"
 #include "image/pixelrotation.h"
 #include "image/rotationframe.h"
+#include "resources/tables/ids.h"
+#include "window/drawwindowframe.h"
+#include "window/panetexts.h"
 #include "window/setscaledial.h"
 
 #include <algorithm>
 #include <iterator>
+#include <limits>
 #include <new>
 #include <string>
+#include <vector>
 
 namespace {
 
 constexpr char DataFilter[] = "Data Files (*.DAT)|*.dat|CSV Data Files(*.CSV)|*.csv|All files (*.*)|*.*|";
 constexpr char ImageFilter[] =
     "Bitmap (*.BMP)|*.bmp|Device-Independent Bitmap (*.DIB)|*.dib|All files (*.*)|*.*|";
-
-constexpr int WindowExtent = 10000;
-constexpr int WindowOrigin = -666;
-constexpr int ImageSquareLow = -133;
-constexpr int ImageSquareHigh = 8801;
-constexpr int SliderId = 501;
 
 constexpr char FirstCurveHint[] =
     "You are about to draw the first curve. Please make sure the graph scale is set properly "
@@ -56,6 +55,23 @@ TColor ReadBkColor() {
             GetPrivateProfileInt(StartupSection, BkColorKeys[i], DefaultBkComponent, IniFileName),
             0, 255);
     return TColor(rgb[0], rgb[1], rgb[2]);
+}
+
+// The longest texts "%-10.10g" writes into a position pane: ten digits with
+// a sign, a point and a three-digit exponent, or after the four zeros of a
+// small fraction.
+std::vector<std::string> WidestPositionTexts(char axis) {
+    return {FormatPositionPane(axis, -1.234567891e-100),
+            FormatPositionPane(axis, -0.0001234567891)};
+}
+
+std::vector<std::string> MessagePaneTexts() {
+    return {ReadyText,
+            RotationDoneText,
+            NoDataLoadedText,
+            DrawingText,
+            ImageLoadedText,
+            PointDeletedPrefix + CountsText(MaxCurves, std::numeric_limits<std::uint32_t>::max())};
 }
 
 TPen SlotPen(int slot) {
@@ -94,20 +110,20 @@ struct TCommandEntry {
 };
 
 constexpr TCommandEntry CommandTable[] = {
-    {201, &TDrawWindow::CmFileNew, nullptr},
-    {203, &TDrawWindow::CmOpenData, nullptr},
-    {205, &TDrawWindow::CmOpenImage, nullptr},
-    {209, &TDrawWindow::CmSaveDataAs, &TDrawWindow::CeSaveDataAs},
-    {221, &TDrawWindow::CmScale, nullptr},
-    {223, &TDrawWindow::CmBkColor, nullptr},
-    {225, &TDrawWindow::CmSymbols, nullptr},
-    {227, &TDrawWindow::CmLines, nullptr},
-    {231, &TDrawWindow::CmImage, &TDrawWindow::CeImage},
-    {241, &TDrawWindow::ToggleDrawMode, nullptr},
-    {261, &TDrawWindow::CmDeleteLastPoint, &TDrawWindow::CeDeleteLastPoint},
-    {263, &TDrawWindow::CmRecall, &TDrawWindow::CeRecall},
-    {281, &TDrawWindow::CmHelpContents, nullptr},
-    {283, &TDrawWindow::CmAbout, nullptr},
+    {CM_FILENEW, &TDrawWindow::CmFileNew, nullptr},
+    {CM_OPENDATA, &TDrawWindow::CmOpenData, nullptr},
+    {CM_OPENIMAGE, &TDrawWindow::CmOpenImage, nullptr},
+    {CM_SAVEDATAAS, &TDrawWindow::CmSaveDataAs, &TDrawWindow::CeSaveDataAs},
+    {CM_SCALE, &TDrawWindow::CmScale, nullptr},
+    {CM_BKCOLOR, &TDrawWindow::CmBkColor, nullptr},
+    {CM_SYMBOLS, &TDrawWindow::CmSymbols, nullptr},
+    {CM_LINES, &TDrawWindow::CmLines, nullptr},
+    {CM_IMAGE, &TDrawWindow::CmImage, &TDrawWindow::CeImage},
+    {CM_DRAW, &TDrawWindow::ToggleDrawMode, nullptr},
+    {CM_DELETELASTPOINT, &TDrawWindow::CmDeleteLastPoint, &TDrawWindow::CeDeleteLastPoint},
+    {CM_RECALL, &TDrawWindow::CmRecall, &TDrawWindow::CeRecall},
+    {CM_HELPCONTENTS, &TDrawWindow::CmHelpContents, nullptr},
+    {CM_ABOUT, &TDrawWindow::CmAbout, nullptr},
 };
 
 const TCommandEntry* FindCommand(int id) {
@@ -118,13 +134,33 @@ const TCommandEntry* FindCommand(int id) {
 
 } // namespace
 
-TDrawWindow::TDrawWindow(TWindow* parent)
-    : TWindow(parent), XGadget(0, TTextGadget::Recessed, TTextGadget::Left, 14, "X=?"),
+TDrawWindow::TCurvesContext::TCurvesContext(TDrawWindow& window, TDC& dc) : Window(window), Dc(dc) {
+    Renew();
+}
+
+TDrawWindow::TCurvesContext::~TCurvesContext() {
+    for (const std::unique_ptr<TCurve>& curve : Window.Curves)
+        if (curve)
+            curve->Dc = nullptr;
+}
+
+void TDrawWindow::TCurvesContext::Renew() {
+    for (const std::unique_ptr<TCurve>& curve : Window.Curves)
+        if (curve)
+            curve->Dc = &Dc;
+}
+
+TDrawWindow::TDrawWindow(TWindow* parent, TDrawWindowFrame* frame)
+    : TWindow(parent), Frame(frame),
+      XGadget(0, TTextGadget::Recessed, TTextGadget::Left, 14, "X=?"),
       YGadget(0, TTextGadget::Recessed, TTextGadget::Left, 14, "Y=?"),
-      MessageGadget(0, TTextGadget::Recessed, TTextGadget::Left, 35, "Ready"),
+      MessageGadget(0, TTextGadget::Recessed, TTextGadget::Left, 35, ReadyText),
       DataOpenData(OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, DataFilter, "", "DAT"),
       DataSaveData(OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY, DataFilter, "", "DAT"),
       ImageOpenData(OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, ImageFilter, "", "BMP") {
+    XGadget.FitTexts(WidestPositionTexts('X'));
+    YGadget.FitTexts(WidestPositionTexts('Y'));
+    MessageGadget.FitTexts(MessagePaneTexts());
     BkColor = ReadBkColor();
     SetBkgndColor(BkColor);
     SetCursor(CursorCross);
@@ -137,7 +173,7 @@ TDrawWindow::TDrawWindow(TWindow* parent)
     GraphScale.SetScale(0, GraphExtent, GraphExtent, 0, 0.0, 0.0, 100.0, 100.0);
     for (int slot = 0; slot < MaxCurves; ++slot)
         CurvePens[slot] = SlotPen(slot);
-    RotationSlider = std::make_unique<TVSpecialSlider>(this, SliderId, 0, 0, 20, 100);
+    RotationSlider = std::make_unique<TVSpecialSlider>(this, IDW_ROTATIONSLIDER, 0, 0, 20, 100);
     RotationSlider->SetRange(0, 100);
     PendingRotation = 0;
     RotationFrameHidden = 1;
@@ -158,16 +194,18 @@ void TDrawWindow::WriteBkColor() const {
 
 void TDrawWindow::SetupWindow() {
     TWindow::SetupWindow();
-    AboutDialog = std::make_unique<TAboutDial>(this);
+    if (Frame)
+        AboutDialog = Frame->MakeAboutDialog(*this);
 }
 
 void TDrawWindow::PrepareDC(TDC& dc) const {
     const TRect client = GetClientRect();
+    const TLogicalMapping mapping = LogicalMapping({client.Width(), client.Height()});
     dc.SetMapMode(MM_ANISOTROPIC);
-    dc.SetWindowExt({WindowExtent, WindowExtent});
-    dc.SetViewportExt({client.Right - client.Left, client.Top - client.Bottom});
-    dc.SetViewportOrg({0, client.Bottom});
-    dc.SetWindowOrg({WindowOrigin, WindowOrigin});
+    dc.SetWindowExt(mapping.WindowExt);
+    dc.SetViewportExt(mapping.ViewportExt);
+    dc.SetViewportOrg(mapping.ViewportOrg);
+    dc.SetWindowOrg(mapping.WindowOrg);
     dc.SetBkMode(TRANSPARENT);
 }
 
@@ -189,13 +227,16 @@ void TDrawWindow::Paint(TDC& dc, bool, const TRect&) {
     // the next slider move has no old frame to take away.
     RotationFrameHidden = 1;
 
+    // Axes and grid stand out from any background: black on light ones,
+    // white on dark ones.
+    const TColor ink = ContrastingColor(BkColor);
+    const TPen previousPen = dc.SelectObject(TPen{ink, 1, PS_SOLID});
     dc.MoveTo(0, 0);
     dc.LineTo(GraphExtent, 0);
     dc.MoveTo(0, 0);
     dc.LineTo(0, GraphExtent);
 
-    const TPen gridPen{TColor(0, 0, 0), 1, PS_DOT};
-    const TPen previousPen = dc.SelectObject(gridPen);
+    dc.SelectObject(TPen{ink, 1, PS_DOT});
     for (int x = GridStep; x <= GraphExtent; x += GridStep) {
         dc.MoveTo(x, 0);
         dc.LineTo(x, GraphExtent);
@@ -207,13 +248,10 @@ void TDrawWindow::Paint(TDC& dc, bool, const TRect&) {
     dc.SelectObject(previousPen);
 
     // The paint's device context ends with the paint; no curve keeps it.
-    for (int i = 0; i <= CurrentCurve; ++i) {
-        if (TCurve* curve = Curves[i].get()) {
-            curve->Dc = &dc;
+    const TCurvesContext context(*this, dc);
+    for (int i = 0; i <= CurrentCurve; ++i)
+        if (TCurve* curve = Curves[i].get())
             curve->Draw();
-            curve->Dc = nullptr;
-        }
-    }
 }
 
 // Whatever comes of the turn, it is no longer pending; the paint goes on
@@ -225,13 +263,13 @@ void TDrawWindow::ApplyPendingRotation() {
         MessageBox(message);
     ImageMoved = 1;
     PendingRotation = 0;
-    if (MainStatusBar)
-        MainStatusBar->SetHintText("");
-    MessageGadget.SetText("Rotation done.");
+    if (Frame)
+        Frame->SetHintText("");
+    MessageGadget.SetText(RotationDoneText);
 }
 
 void TDrawWindow::EvChildNotify(int childId, unsigned code) {
-    if (childId == SliderId)
+    if (childId == IDW_ROTATIONSLIDER)
         EvRotationSlider(code);
 }
 
@@ -244,13 +282,17 @@ void TDrawWindow::EvRotationSlider(unsigned) {
     PendingRotation = SliderPendingRotation(RotationSlider->GetPosition());
     const TPoint origin{0, 0};
     if (RotationFrameHidden) {
-        if (MainStatusBar)
-            MainStatusBar->SetHintText("Move the slider's thumb to rotate the coordinate system.");
+        if (Frame)
+            Frame->SetHintText("Move the slider's thumb to rotate the coordinate system.");
     } else {
         DrawRotationFrame(dc, origin, RotationFrameCorners[0], RotationFrameCorners[1],
                           RotationFrameCorners[2]);
     }
-    RotationFrameCorners = TurnedGraphSquareCorners(PendingRotation);
+    // The frame shows the turn the pixels will get, in the picture's own
+    // units: a parallelogram when the picture is stretched unevenly.
+    const double stretch =
+        Dib ? PictureStretch(ImageSrcRect, Dib->GetXPelsPerMeter(), Dib->GetYPelsPerMeter()) : 1.0;
+    RotationFrameCorners = TurnedGraphSquareCorners(PendingRotation, stretch);
     DrawRotationFrame(dc, origin, RotationFrameCorners[0], RotationFrameCorners[1],
                       RotationFrameCorners[2]);
     RotationFrameHidden = 0;
@@ -296,15 +338,14 @@ void TDrawWindow::ShowCounts(const char* prefix) {
 void TDrawWindow::CmFileNew() {
     if (DrawMode)
         ToggleDrawMode();
-    if (CurrentCurve > -1 &&
-        MessageBox("File New will delete all data from memory. Are you sure?", "File New",
-                   MB_YESNO | MB_ICONQUESTION) == IDNO)
+    if (CurrentCurve > -1 && MessageBox("File New will delete all data from memory. Are you sure?",
+                                        "File New", MB_YESNO | MB_ICONQUESTION) == IDNO)
         return;
     for (int i = 0; i <= CurrentCurve; ++i)
         Curves[i].reset();
     CurrentCurve = -1;
     PointCount = 0;
-    MessageGadget.SetText("No data loaded.");
+    MessageGadget.SetText(NoDataLoadedText);
     Invalidate(true);
 }
 
@@ -315,11 +356,43 @@ void TDrawWindow::CmScale() {
     Invalidate(true);
 }
 
-bool TDrawWindow::DataBounds(TDataBounds& bounds) const {
-    std::array<const TCurve*, MaxCurves> curves;
+std::array<TCurve*, MaxCurves> TDrawWindow::HeldCurves() const {
+    std::array<TCurve*, MaxCurves> curves;
     for (int i = 0; i < MaxCurves; ++i)
         curves[i] = Curves[i].get();
-    return ::DataBounds(curves.data(), CurrentCurve, bounds);
+    return curves;
+}
+
+bool TDrawWindow::DataBounds(TDataBounds& bounds) const {
+    return ::DataBounds(HeldCurves().data(), CurrentCurve, bounds);
+}
+
+void TDrawWindow::InsertStatusPanes(TStatusBar& statusBar) {
+    statusBar.Insert(XGadget);
+    statusBar.Insert(YGadget);
+    statusBar.Insert(MessageGadget);
+}
+
+TCurve* TDrawWindow::MakeCurve(int slot) {
+    std::unique_ptr<TCurve>& curve = Curves[slot];
+    curve.reset(new (std::nothrow) TCurve(100));
+    if (!curve)
+        return nullptr;
+    curve->Pen = &CurvePens[slot];
+    CurrentCurve = slot;
+    return curve.get();
+}
+
+void TDrawWindow::AddDataPoint(int slot, double x, double y) {
+    Curves[slot]->AddPoint(x, y);
+    DataSaved = 0;
+}
+
+void TDrawWindow::SetCounts(int currentCurve, std::uint32_t pointCount,
+                            const std::string& countsText) {
+    CurrentCurve = currentCurve;
+    PointCount = pointCount;
+    MessageGadget.SetText(countsText);
 }
 
 void TDrawWindow::CmBkColor() {
@@ -339,20 +412,20 @@ void TDrawWindow::CmBkColor() {
 void TDrawWindow::CmSymbols() {
     ShowSymbols = ShowSymbols ? 0 : 1;
     DrawSymbols = ShowSymbols;
-    CheckMenuItem(225, ShowSymbols != 0);
+    CheckMenuItem(CM_SYMBOLS, ShowSymbols != 0);
     Invalidate(true);
 }
 
 void TDrawWindow::CmLines() {
     ShowLines = ShowLines ? 0 : 1;
     DrawLines = ShowLines;
-    CheckMenuItem(227, ShowLines != 0);
+    CheckMenuItem(CM_LINES, ShowLines != 0);
     Invalidate(true);
 }
 
 void TDrawWindow::CmImage() {
     ShowImage = ShowImage ? 0 : 1;
-    CheckMenuItem(231, ShowImage != 0);
+    CheckMenuItem(CM_IMAGE, ShowImage != 0);
     Invalidate(true);
 }
 
@@ -365,25 +438,21 @@ void TDrawWindow::ToggleDrawMode() {
             --CurrentCurve;
         }
     } else if (!RefuseWhenAllSlotsUsed()) {
-        ++CurrentCurve;
-        Curves[CurrentCurve].reset(new (std::nothrow) TCurve(100));
-        if (!Curves[CurrentCurve]) {
-            MessageBox("Sorry, not enough memory!", "", MB_OK | MB_ICONEXCLAMATION);
-            --CurrentCurve;
+        if (!MakeCurve(CurrentCurve + 1)) {
+            MessageBox(NoMemoryForCurveMessage());
         } else {
-            Curves[CurrentCurve]->Pen = &CurvePens[CurrentCurve];
             if (CurrentCurve == 0)
                 MessageBox(FirstCurveHint, "Hint", MB_OK | MB_ICONINFORMATION);
             DrawMode = 1;
         }
     }
     if (DrawMode)
-        MessageGadget.SetText("Use LEFT button to draw.");
+        MessageGadget.SetText(DrawingText);
     else
         ShowCounts();
-    CheckMenuItem(241, DrawMode != 0);
-    if (DrawButton)
-        DrawButton->SetButtonState(DrawMode ? TButtonGadget::Down : TButtonGadget::Up);
+    CheckMenuItem(CM_DRAW, DrawMode != 0);
+    if (Frame)
+        Frame->SetDrawButtonDown(DrawMode != 0);
 }
 
 void TDrawWindow::CmDeleteLastPoint() {
@@ -407,7 +476,7 @@ void TDrawWindow::CmDeleteLastPoint() {
         curve.DeleteLastPoint();
         --PointCount;
     }
-    ShowCounts("Point deleted. ");
+    ShowCounts(PointDeletedPrefix);
     Invalidate(true);
 }
 
@@ -420,6 +489,8 @@ void TDrawWindow::CmHelpContents() {
 }
 
 void TDrawWindow::CmAbout() {
+    if (!AboutDialog)
+        return;
     AboutDialog->Create();
     AboutDialog->Show();
 }

@@ -7,18 +7,22 @@
 #include "framework/textgadget.h"
 #include "framework/window.h"
 #include "image/pixelcopy.h"
+#include "resources/tables/ids.h"
 #include "window/vspecialslider.h"
 
 #include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
 
-class TAboutDial;
 class TClientDC;
 class TCommandEnabler;
 class TCurve;
+class TDialog;
 class TDib;
+class TDrawWindowFrame;
+class TStatusBar;
 struct TDataBounds;
 
 // The drawing window: the client of the main frame and the owner of all data
@@ -27,13 +31,34 @@ struct TDataBounds;
 // the About dialog, the drag state and the three status-bar panes. It paints
 // the whole picture in a fixed order (background, image by XOR, axes, dotted
 // grid, curves) in a logical square -666..9334 stretched to the client area,
-// and handles every command. Its members are public so the program's other
-// parts and the tests can reach the state as the window holds it.
+// and handles every command. Its state is its own: the data reader's sink,
+// the Scale dialog and the application reach it through the operations
+// below; the UI tests read internal facts through TDrawWindowProbe.
 class TDrawWindow : public TWindow {
 public:
-    static constexpr int GridStep = 866;
+    static constexpr int GridStep = LogicalGridStep;
 
-    explicit TDrawWindow(TWindow* parent = nullptr);
+    // While it lives, every curve the window holds draws into the given
+    // device context; it takes the context back from all of them when it
+    // ends. A paint takes it too, so after anything that may paint (a
+    // message box) Renew gives it again, to new curves as well.
+    class TCurvesContext {
+    public:
+        TCurvesContext(TDrawWindow& window, TDC& dc);
+        ~TCurvesContext();
+        TCurvesContext(const TCurvesContext&) = delete;
+        TCurvesContext& operator=(const TCurvesContext&) = delete;
+
+        void Renew();
+
+    private:
+        TDrawWindow& Window;
+        TDC& Dc;
+    };
+
+    // The frame gives the hint line, the Draw button and the About dialog;
+    // without one the window does without them.
+    explicit TDrawWindow(TWindow* parent = nullptr, TDrawWindowFrame* frame = nullptr);
     ~TDrawWindow() override;
     bool CanClose() override;
     void Paint(TDC& dc, bool erase, const TRect& rect) override;
@@ -48,6 +73,17 @@ public:
     // The box around all points of the curves; true when they hold two or
     // more points, enough to fit the scale to.
     bool DataBounds(TDataBounds& bounds) const;
+    // Puts the X, Y and message panes into the frame's status bar.
+    void InsertStatusPanes(TStatusBar& statusBar);
+
+    // A data file's reading, through its sink. MakeCurve puts a new curve
+    // with the slot's pen into the slot and counts it at once, so a paint
+    // while a message box is up draws it; null when memory runs out.
+    TCurve* MakeCurve(int slot);
+    // A point read into the curve in the slot; the data are then unsaved.
+    void AddDataPoint(int slot, double x, double y);
+    // The counts a reading ends with, and their text in the message pane.
+    void SetCounts(int currentCurve, std::uint32_t pointCount, const std::string& countsText);
 
     void CmFileNew();
     void CmOpenData();
@@ -84,6 +120,10 @@ public:
     // over the picture in place of the frame drawn before.
     void EvRotationSlider(unsigned code);
 
+private:
+    friend class TDrawWindowProbe;
+
+    TDrawWindowFrame* Frame;
     TTextGadget XGadget;
     TTextGadget YGadget;
     TTextGadget MessageGadget;
@@ -114,7 +154,7 @@ public:
     TRect ImageSrcRect;
     int ImageHeight = 0;
     int ImageWidth = 0;
-    std::unique_ptr<TAboutDial> AboutDialog;
+    std::unique_ptr<TDialog> AboutDialog;
     std::unique_ptr<TClientDC> DragDC;
     TPen RubberPen;
     TBrush RubberBrush;
@@ -122,20 +162,23 @@ public:
     TPoint DragStart;
     TPoint DragEnd;
     TRect DragRect;
-    const char* CursorCross = "CROSSCURSOR";
-    const char* CursorDrag = "DRAGCURSOR";
-    const char* CursorDropPoint = "DROPPOINTCURSOR";
-    const char* CursorAlign = "ALIGNCURSOR";
+    const char* CursorCross = IDCUR_CROSS;
+    const char* CursorDrag = IDCUR_DRAG;
+    const char* CursorDropPoint = IDCUR_DROPPOINT;
+    const char* CursorAlign = IDCUR_ALIGN;
 
-private:
     // The closed outline through the four points, with the pen, brush and
     // mix mode selected in the device context.
     static void DrawRotationFrame(TDC& dc, TPoint p0, TPoint p1, TPoint p2, TPoint p3);
     // Turns the image's pixels by the pending rotation, the other way than
     // the frame showed it, and reports what came of it.
     void ApplyPendingRotation();
+    // The held curves, each slot's or null.
+    std::array<TCurve*, MaxCurves> HeldCurves() const;
     void BeginDrag(const TPoint& point, const char* cursor);
-    void EndDrag();
+    // Ends the drag; a click (press and release closer than the drag
+    // distance) takes its rubber band off.
+    void EndDrag(bool click);
     void PlacePoint(const TPoint& logical);
     // Shows the all-slots-used error and answers true when no slot is free.
     bool RefuseWhenAllSlotsUsed();

@@ -2,6 +2,7 @@
 // background image in, and the image's recall to how it was loaded.
 
 #include "window/drawwindow.h"
+#include "window/panetexts.h"
 
 #include "core/curve.h"
 #include "datafile/datareader.h"
@@ -36,9 +37,7 @@ void TDrawWindow::CmSaveDataAs() {
         return;
     if (TFileSaveDialog(this, DataSaveData).Execute() != IDOK)
         return;
-    std::array<TCurve*, MaxCurves> curves{};
-    for (int slot = 0; slot <= CurrentCurve; ++slot)
-        curves[slot] = Curves[slot].get();
+    const std::array<TCurve*, MaxCurves> curves = HeldCurves();
     TDataWriteResult result;
     {
         const TWaitCursor wait;
@@ -77,7 +76,7 @@ void TDrawWindow::CmOpenImage() {
     ImageHeight = Dib->GetHeight();
     ImageSrcRect = TRect{0, 0, ImageWidth, ImageHeight};
     ImageMoved = 0;
-    MessageGadget.SetText("RIGHT button to stretch, SLIDER to rotate image");
+    MessageGadget.SetText(ImageLoadedText);
 }
 
 void TDrawWindow::RecallImagePosition() {

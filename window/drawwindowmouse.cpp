@@ -8,6 +8,7 @@
 
 #include "core/curve.h"
 #include "core/curveflags.h"
+#include "core/curvemessages.h"
 #include "core/graphscale.h"
 #include "core/mousemapping.h"
 #include "core/scaleranges.h"
@@ -33,8 +34,11 @@ void TDrawWindow::BeginDrag(const TPoint& point, const char* cursor) {
 }
 
 // The last rubber band stays on the screen: the repaint that follows a
-// change takes it away.
-void TDrawWindow::EndDrag() {
+// change takes it away. A click changes nothing, so its band (a slip of the
+// hand may have drawn one) is taken off here.
+void TDrawWindow::EndDrag(bool click) {
+    if (click && !DrawMode)
+        DragDC->Rectangle(DragStart.X, DragStart.Y, DragEnd.X, DragEnd.Y);
     SetCursor(CursorCross);
     DragDC.reset();
 }
@@ -71,7 +75,8 @@ void TDrawWindow::EvLButtonUp(const TPoint& point) {
     LeftButtonDown = 0;
     if (!DragDC)
         return;
-    EndDrag();
+    const bool click = IsClick(DragStart, point, GetDragDistance());
+    EndDrag(click);
     const std::optional<TPoint> start = ClientToLogical(DragStart);
     const std::optional<TPoint> end = ClientToLogical(point);
     if (!start || !end)
@@ -79,6 +84,8 @@ void TDrawWindow::EvLButtonUp(const TPoint& point) {
     if (DrawMode) {
         PlacePoint(*end);
     } else {
+        if (click)
+            return;
         DragRect = DragRectangle(*start, *end);
         if (IsEmptyDrag(DragRect))
             return;
@@ -92,16 +99,15 @@ void TDrawWindow::EvLButtonUp(const TPoint& point) {
 // The curve draws the new point at once; nothing is repainted.
 void TDrawWindow::PlacePoint(const TPoint& logical) {
     {
-        TCurve& curve = *Curves[CurrentCurve];
         TClientDC dc(*this);
         PrepareDC(dc);
-        curve.Dc = &dc;
-        curve.AddPoint(GraphScale.ToGraphX(logical.X), GraphScale.ToGraphY(logical.Y));
-        curve.Dc = nullptr;
+        const TCurvesContext context(*this, dc);
+        Curves[CurrentCurve]->AddPoint(GraphScale.ToGraphX(logical.X),
+                                       GraphScale.ToGraphY(logical.Y));
     }
     DataSaved = 0;
     if (OutOfMemory) {
-        MessageBox("Sorry, not enough memory for more data!", "", MB_OK | MB_ICONEXCLAMATION);
+        MessageBox(NoMemoryForPointsMessage());
         ToggleDrawMode();
     } else {
         ++PointCount;
@@ -127,8 +133,9 @@ void TDrawWindow::EvRButtonUp(const TPoint& point) {
     // meanwhile, so no stale drag is left for the next press.
     if (!DragDC)
         return;
-    EndDrag();
-    if (!Dib || !ShowImage)
+    const bool click = IsClick(DragStart, point, GetDragDistance());
+    EndDrag(click);
+    if (!Dib || !ShowImage || click)
         return;
     const std::optional<TPoint> start = ClientToLogical(DragStart);
     const std::optional<TPoint> end = ClientToLogical(point);

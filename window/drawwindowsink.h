@@ -2,13 +2,13 @@
 
 #include "datafile/datasink.h"
 #include "framework/waitcursor.h"
+#include "window/drawwindow.h"
 
 #include <cstdint>
 #include <optional>
 #include <string>
 
 class TDC;
-class TDrawWindow;
 
 // The drawing window's side of one data-file reading: new curves go into
 // the window's slots with their slot's pen, each point is drawn at once into
@@ -20,7 +20,6 @@ class TDrawWindow;
 class TDrawWindowSink : public TDataSink {
 public:
     TDrawWindowSink(TDrawWindow& window, TDC& dc);
-    ~TDrawWindowSink() override;
     TDrawWindowSink(const TDrawWindowSink&) = delete;
     TDrawWindowSink& operator=(const TDrawWindowSink&) = delete;
 
@@ -31,10 +30,8 @@ public:
                       const std::string& countsText) override;
 
 private:
-    // Points the held curves at the context, in the window's present shape.
-    void AttachCurves();
-
     TDrawWindow& Window;
     TDC& Dc;
+    TDrawWindow::TCurvesContext Context;
     std::optional<TWaitCursor> Wait;
 };

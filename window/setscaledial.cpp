@@ -4,67 +4,70 @@
 #include "core/scaleranges.h"
 #include "datafile/datanumber.h"
 #include "framework/gdi/messagebox.h"
+#include "resources/tables/ids.h"
 #include "window/drawwindow.h"
 
+#include <limits>
 #include <string>
 
 namespace {
 
-enum : int {
-    MinXField = 201,
-    MinYField = 202,
-    MaxXField = 203,
-    MaxYField = 204,
-    FitXBox = 205,
-    FitYBox = 206,
-};
-
 // Right-aligned in ten characters with at most ten significant digits.
 constexpr int RangeDigits = 10;
-// Only the start of a field is read, however long its text.
-constexpr int FieldCharsRead = 19;
+// A field is read whole: a number cut short would read silently wrong.
+constexpr int FieldCharsRead = std::numeric_limits<int>::max();
 
 } // namespace
 
-TSetScaleDial::TSetScaleDial(TDrawWindow* parent)
-    : TDialog(parent, "SET_SCALE_DIAL"), Window(parent) {}
+TSetScaleDial::TSetScaleDial(TDrawWindow* parent) : TDialog(parent, IDD_SETSCALE), Window(parent) {}
 
 void TSetScaleDial::SetupWindow() {
     TDialog::SetupWindow();
-    SetDlgItemText(MinXField, FormatRangeValue(GraphScale.GetXMin(), RangeDigits));
-    SetDlgItemText(MinYField, FormatRangeValue(GraphScale.GetYMin(), RangeDigits));
-    SetDlgItemText(MaxXField, FormatRangeValue(GraphScale.GetXMax(), RangeDigits));
-    SetDlgItemText(MaxYField, FormatRangeValue(GraphScale.GetYMax(), RangeDigits));
-    CheckDlgButton(FitXBox, false);
-    CheckDlgButton(FitYBox, false);
+    SetDlgItemText(IDC_MINX, FormatRangeValue(GraphScale.GetXMin(), RangeDigits));
+    SetDlgItemText(IDC_MINY, FormatRangeValue(GraphScale.GetYMin(), RangeDigits));
+    SetDlgItemText(IDC_MAXX, FormatRangeValue(GraphScale.GetXMax(), RangeDigits));
+    SetDlgItemText(IDC_MAXY, FormatRangeValue(GraphScale.GetYMax(), RangeDigits));
+    CheckDlgButton(IDC_FITX, false);
+    CheckDlgButton(IDC_FITY, false);
     TDataBounds bounds;
     const bool canFit = Window->DataBounds(bounds);
-    EnableDlgItem(FitXBox, canFit);
-    EnableDlgItem(FitYBox, canFit);
-}
-
-// A field that holds no number reads as 0.
-double TSetScaleDial::ReadField(int id) const {
-    const std::string text = GetDlgItemText(id, FieldCharsRead);
-    double value = 0.0;
-    ReadDataNumber(text.data(), text.data() + text.size(), value);
-    return value;
+    EnableDlgItem(IDC_FITX, canFit);
+    EnableDlgItem(IDC_FITY, canFit);
 }
 
 bool TSetScaleDial::CanClose() {
-    TScaleRanges ranges{ReadField(MinXField), ReadField(MaxXField), ReadField(MinYField),
-                        ReadField(MaxYField)};
-    const bool fitX = IsDlgButtonChecked(FitXBox), fitY = IsDlgButtonChecked(FitYBox);
+    const bool fitX = IsDlgButtonChecked(IDC_FITX), fitY = IsDlgButtonChecked(IDC_FITY);
     TDataBounds bounds;
-    if ((fitX || fitY) && Window->DataBounds(bounds)) {
-        if (fitX) {
-            ranges.MinX = bounds.XMin;
-            ranges.MaxX = bounds.XMax;
-        }
-        if (fitY) {
-            ranges.MinY = bounds.YMin;
-            ranges.MaxY = bounds.YMax;
-        }
+    const bool fit = (fitX || fitY) && Window->DataBounds(bounds);
+    TScaleRanges ranges;
+    // In tab order. A field must hold one number; a fitted range's text is
+    // not used, so it is not read either.
+    const struct {
+        int Id;
+        const char* Name;
+        double& Value;
+        bool Fitted;
+    } fields[] = {
+        {IDC_MINX, "Min X", ranges.MinX, fit && fitX},
+        {IDC_MAXX, "Max X", ranges.MaxX, fit && fitX},
+        {IDC_MINY, "Min Y", ranges.MinY, fit && fitY},
+        {IDC_MAXY, "Max Y", ranges.MaxY, fit && fitY},
+    };
+    for (const auto& field : fields) {
+        if (field.Fitted || ReadFieldNumber(GetDlgItemText(field.Id, FieldCharsRead), field.Value))
+            continue;
+        Window->MessageBox(std::string("Invalid number in ") + field.Name + "!", "",
+                           MB_OK | MB_ICONEXCLAMATION);
+        FocusDlgItem(field.Id);
+        return false;
+    }
+    if (fit && fitX) {
+        ranges.MinX = bounds.XMin;
+        ranges.MaxX = bounds.XMax;
+    }
+    if (fit && fitY) {
+        ranges.MinY = bounds.YMin;
+        ranges.MaxY = bounds.YMax;
     }
     if (!RangesAreValid(ranges)) {
         Window->MessageBox("Invalid ranges!", "", MB_OK | MB_ICONEXCLAMATION);

@@ -7,7 +7,8 @@ class TDrawWindow;
 // The Scale dialog on the "SET_SCALE_DIAL" template: four fields with the
 // X and Y ranges of the graph square and two boxes that fit either range to
 // all curves of the drawing window. OK applies the ranges to GraphScale, or
-// refuses ranges that are empty or reversed and keeps the dialog open.
+// keeps the dialog open: on a field that holds anything but one number, or
+// on ranges that are empty or reversed.
 // While it is open the ranges live in its fields; it holds nothing else.
 class TSetScaleDial : public TDialog {
 public:
@@ -17,7 +18,5 @@ public:
     void SetupWindow() override;
 
 private:
-    double ReadField(int id) const;
-
     TDrawWindow* Window;
 };

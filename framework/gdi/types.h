@@ -52,3 +52,7 @@ public:
 private:
     std::uint32_t Value = 0;
 };
+
+// Black or white, whichever stands out more against the background by
+// relative luminance (sRGB): lines drawn straight onto it stay visible.
+TColor ContrastingColor(TColor background);

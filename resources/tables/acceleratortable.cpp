@@ -1,11 +1,13 @@
 #include "resources/tables/acceleratortable.h"
 
+#include "resources/tables/ids.h"
+
 #include <iterator>
 
 namespace {
 
 constexpr TAcceleratorTemplate MainEntries[] = {
-    {VK_F1, 281},
+    {VK_F1, CM_HELPCONTENTS},
 };
 
 constexpr TAcceleratorTable MainTable = {MainEntries, static_cast<int>(std::size(MainEntries))};
@@ -13,5 +15,5 @@ constexpr TAcceleratorTable MainTable = {MainEntries, static_cast<int>(std::size
 } // namespace
 
 const TAcceleratorTable* FindAcceleratorTable(int id) {
-    return id == 601 ? &MainTable : nullptr;
+    return id == IDA_MAIN ? &MainTable : nullptr;
 }

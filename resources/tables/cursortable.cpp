@@ -1,14 +1,16 @@
 #include "resources/tables/cursortable.h"
 
+#include "resources/tables/ids.h"
+
 #include <cstring>
 
 namespace {
 
 constexpr TCursorTemplate Cursors[] = {
-    {"CROSSCURSOR", 4, 4},
-    {"DRAGCURSOR", 4, 4},
-    {"DROPPOINTCURSOR", 9, 9},
-    {"ALIGNCURSOR", 15, 15},
+    {IDCUR_CROSS, 4, 4},
+    {IDCUR_DRAG, 4, 4},
+    {IDCUR_DROPPOINT, 9, 9},
+    {IDCUR_ALIGN, 15, 15},
 };
 
 } // namespace

@@ -1,35 +1,37 @@
 #include "resources/tables/menutemplate.h"
 
+#include "resources/tables/ids.h"
+
 #include <cstring>
 #include <iterator>
 
 namespace {
 
 constexpr TMenuItemTemplate FileItems[] = {
-    {201, "&New"},
-    {203, "Open &Data"},
-    {205, "Open &Image"},
-    {209, "Save Data &As", false, true},
+    {CM_FILENEW, "&New"},
+    {CM_OPENDATA, "Open &Data"},
+    {CM_OPENIMAGE, "Open &Image"},
+    {CM_SAVEDATAAS, "Save Data &As", false, true},
 };
 
 constexpr TMenuItemTemplate ViewItems[] = {
-    {221, "&Scale..."},
+    {CM_SCALE, "&Scale..."},
     {},
-    {223, "&Background color..."},
+    {CM_BKCOLOR, "&Background color..."},
     {},
-    {225, "S&ymbols", true},
-    {227, "&Lines", true},
-    {231, "&Image", false, true},
+    {CM_SYMBOLS, "S&ymbols", true},
+    {CM_LINES, "&Lines", true},
+    {CM_IMAGE, "&Image", false, true},
 };
 
 constexpr TMenuItemTemplate ToolItems[] = {
-    {241, "&Draw"},
+    {CM_DRAW, "&Draw"},
 };
 
 constexpr TMenuItemTemplate HelpItems[] = {
-    {281, "&Contents"},
+    {CM_HELPCONTENTS, "&Contents"},
     {},
-    {283, "&About"},
+    {CM_ABOUT, "&About"},
 };
 
 constexpr TMenuPopupTemplate CommandsPopups[] = {
@@ -44,5 +46,5 @@ constexpr TMenuTemplate Commands = {CommandsPopups, static_cast<int>(std::size(C
 } // namespace
 
 const TMenuTemplate* FindMenuTemplate(const char* name) {
-    return std::strcmp(name, "COMMANDS") == 0 ? &Commands : nullptr;
+    return std::strcmp(name, IDM_COMMANDS) == 0 ? &Commands : nullptr;
 }

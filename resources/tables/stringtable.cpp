@@ -1,5 +1,7 @@
 #include "resources/tables/stringtable.h"
 
+#include "resources/tables/ids.h"
+
 namespace {
 
 struct TStringEntry {
@@ -8,24 +10,24 @@ struct TStringEntry {
 };
 
 constexpr TStringEntry Strings[] = {
-    {200, "Manage files (New, Open, Save)"},
-    {201, "Delete all data from memory, start a new session"},
-    {203, "Open an existing data file"},
-    {205, "Open an existing image file"},
-    {209, "Save data in a new file"},
-    {220, "Change scale, view modes"},
-    {221, "Change the graph scale. (Pressing LEFT button and dragging also works.)"},
-    {223, "Change the background color"},
-    {225, "Display a symbol at each data point"},
-    {227, "Display lines between data points"},
-    {231, "Display background image, if loaded"},
-    {240, "Choose tools"},
-    {241, "Begin/finish drawing new curve. Use \"Scale...\" to set X- and Y-scales."},
-    {261, "Delete last point drawn or read"},
-    {263, "Recall original position of the background image"},
-    {280, "View help"},
-    {281, "Display the table of contents for the help system"},
-    {283, "Open an information dialog box"},
+    {IDS_FILEPOPUP, "Manage files (New, Open, Save)"},
+    {CM_FILENEW, "Delete all data from memory, start a new session"},
+    {CM_OPENDATA, "Open an existing data file"},
+    {CM_OPENIMAGE, "Open an existing image file"},
+    {CM_SAVEDATAAS, "Save data in a new file"},
+    {IDS_VIEWPOPUP, "Change scale, view modes"},
+    {CM_SCALE, "Change the graph scale. (Pressing LEFT button and dragging also works.)"},
+    {CM_BKCOLOR, "Change the background color"},
+    {CM_SYMBOLS, "Display a symbol at each data point"},
+    {CM_LINES, "Display lines between data points"},
+    {CM_IMAGE, "Display background image, if loaded"},
+    {IDS_TOOLPOPUP, "Choose tools"},
+    {CM_DRAW, "Begin/finish drawing new curve. Use \"Scale...\" to set X- and Y-scales."},
+    {CM_DELETELASTPOINT, "Delete last point drawn or read"},
+    {CM_RECALL, "Recall original position of the background image"},
+    {IDS_HELPPOPUP, "View help"},
+    {CM_HELPCONTENTS, "Display the table of contents for the help system"},
+    {CM_ABOUT, "Open an information dialog box"},
 };
 
 } // namespace

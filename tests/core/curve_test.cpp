@@ -89,6 +89,16 @@ TEST_F(Curve, DeleteOnEdgeRecomputesFromTheRest) {
     EXPECT_EQ(PointsOf(c).size(), 4u);
 }
 
+TEST_F(Curve, DeleteOnTheXEdgeAloneShrinksTheBox) {
+    TCurve c(100);
+    c.AddPoint(0, 0);
+    c.AddPoint(10, 10);
+    c.AddPoint(20, 5); // Y strictly inside, X on the edge
+    c.DeleteLastPoint();
+    EXPECT_EQ(c.GetXMax(), 10);
+    EXPECT_EQ(c.GetYMax(), 10);
+}
+
 TEST_F(Curve, DeleteReleasesTheBlockOnlyForTheLastPoint) {
     TCurve c(100);
     c.DeleteLastPoint(); // empty: nothing happens

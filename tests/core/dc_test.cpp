@@ -76,6 +76,15 @@ TEST(DeviceContext, MappingChangesApplyToPointsMappedBefore) {
     }
 }
 
+TEST(DeviceContext, EachAxisUsesItsOwnExtents) {
+    TRecordingDC dc;
+    dc.SetMapMode(MM_ANISOTROPIC);
+    dc.SetWindowExt({1000, 500});
+    dc.SetViewportExt({100, 200});
+    EXPECT_EQ(dc.LogicalToDevice({100, 100}), (TPoint{10, 40}));
+    EXPECT_EQ(dc.LogicalToDeviceWidth(30), 3) << "pen widths follow x";
+}
+
 TEST(DeviceContext, LineToDrawsFromTheCurrentPosition) {
     TRecordingDC dc;
     dc.MoveTo(1, 2);
@@ -86,6 +95,20 @@ TEST(DeviceContext, LineToDrawsFromTheCurrentPosition) {
     EXPECT_EQ(lines[0].Points, (std::vector<TPoint>{{1, 2}, {5, 6}}));
     EXPECT_EQ(lines[1].Points, (std::vector<TPoint>{{5, 6}, {7, 2}}));
     EXPECT_EQ(dc.GetCurrentPosition(), (TPoint{7, 2}));
+}
+
+TEST(Colors, LinesContrastWithTheBackgroundByLuminance) {
+    const TColor black(0, 0, 0), white(255, 255, 255);
+    const std::pair<TColor, TColor> rows[] = {
+        {TColor(192, 192, 192), black}, {TColor(255, 255, 255), black},
+        {TColor(128, 128, 128), black}, {TColor(255, 255, 0), black},
+        {TColor(0, 255, 0), black},     {TColor(0, 0, 0), white},
+        {TColor(0, 0, 255), white},     {TColor(255, 0, 0), black},
+        {TColor(100, 100, 100), white}, {TColor(0, 0, 128), white},
+    };
+    for (auto [background, expected] : rows)
+        EXPECT_EQ(ContrastingColor(background), expected)
+            << background.Red() << "," << background.Green() << "," << background.Blue();
 }
 
 } // namespace

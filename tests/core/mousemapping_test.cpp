@@ -1,7 +1,9 @@
 #include "core/mousemapping.h"
 
+#include "framework/gdi/recordingdc.h"
 #include "testcurves.h"
 
+#include <cstdlib>
 #include <limits>
 
 namespace {
@@ -22,9 +24,49 @@ TEST(ClientMapping, TruncatesLikeIntegerDivision) {
     EXPECT_EQ(ClientToLogical({2, 2}, {3, 3}), (TPoint{6666 - 666, 9334 - 6666}));
 }
 
+// The mouse inverts the mapping the window paints with: a client pixel
+// taken to logical units and mapped back to the device lands on itself, give
+// or take the unit lost to truncation, whatever the client area's shape.
+TEST(ClientMapping, InvertsThePaintingMapping) {
+    for (const TSize size : {TSize{1000, 800}, TSize{333, 777}, TSize{1920, 1017}, TSize{7, 5}}) {
+        SCOPED_TRACE(testing::Message() << size.Cx << "x" << size.Cy);
+        const TLogicalMapping mapping = LogicalMapping(size);
+        TRecordingDC dc;
+        dc.SetMapMode(MM_ANISOTROPIC);
+        dc.SetWindowExt(mapping.WindowExt);
+        dc.SetViewportExt(mapping.ViewportExt);
+        dc.SetViewportOrg(mapping.ViewportOrg);
+        dc.SetWindowOrg(mapping.WindowOrg);
+        EXPECT_EQ(dc.LogicalToDevice({0, 0}), (TPoint{(666 * size.Cx + 5000) / 10000,
+                                                      size.Cy - (666 * size.Cy + 5000) / 10000}))
+            << "the origin of the graph square";
+        for (int x = 0; x <= size.Cx; x += 1 + size.Cx / 13)
+            for (int y = 0; y <= size.Cy; y += 1 + size.Cy / 11) {
+                const TPoint back = dc.LogicalToDevice(*ClientToLogical({x, y}, size));
+                EXPECT_LE(std::abs(back.X - x), 1) << x << "," << y;
+                EXPECT_LE(std::abs(back.Y - y), 1) << x << "," << y;
+            }
+    }
+}
+
 TEST(ClientMapping, ZeroSizedClientHasNoLogicalPoint) {
     EXPECT_FALSE(ClientToLogical({0, 0}, {0, 600}));
     EXPECT_FALSE(ClientToLogical({5, 5}, {800, 0}));
+}
+
+TEST(ClientMapping, SlipsShorterThanTheDragDistanceAreClicks) {
+    const struct {
+        TPoint Release;
+        int Platform;
+        bool Click;
+    } rows[] = {
+        {{100, 100}, 0, true},  {{102, 101}, 0, true},   {{97, 100}, 4, true},
+        {{102, 102}, 0, false}, {{100, 96}, 4, false},  {{105, 104}, 10, true},
+        {{105, 105}, 10, false}, {{-2147483647, 100}, 10, false},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(IsClick({100, 100}, row.Release, row.Platform), row.Click)
+            << row.Release.X << "," << row.Release.Y << " / " << row.Platform;
 }
 
 TEST(ClientMapping, DragRectanglesAreNormalized) {

@@ -126,4 +126,22 @@ TEST(DataNumber, BeyondDoubleRangeReadsAsLargestDouble) {
     EXPECT_EQ(Number("0e999999").first, 0.0);
 }
 
+TEST(FieldNumber, OneNumberAndNothingElseACommaAsThePoint) {
+    const std::pair<const char*, double> numbers[] = {
+        {"100", 100},   {"  -1.5e2\t", -150}, {"2,5", 2.5}, {" ,5 ", 0.5},
+        {"+3", 3},      {"5.", 5},            {"1e999", DataNumberLimit},
+    };
+    for (auto [text, expected] : numbers) {
+        double value = -7;
+        EXPECT_TRUE(ReadFieldNumber(text, value)) << text;
+        EXPECT_EQ(value, expected) << text;
+    }
+    for (const char* text :
+         {"", "   ", "abc", "1e3abc", "1 2", "1,5.3", "1e", "inf", "0x10", "-"}) {
+        double value = -7;
+        EXPECT_FALSE(ReadFieldNumber(text, value)) << text;
+        EXPECT_EQ(value, -7) << text;
+    }
+}
+
 } // namespace

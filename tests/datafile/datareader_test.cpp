@@ -2,8 +2,13 @@
 
 #include "framework/gdi/globalmemory.h"
 
+#include "support/fifoknocker.h"
+#include "support/tempfolder.h"
+
 #include <filesystem>
 #include <stdexcept>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -59,6 +64,27 @@ TEST_F(Reading, LineOver256CharactersEndsReading) {
         EXPECT_EQ(sink.Messages, (std::vector{FileError("Too long line encountered")}));
         EXPECT_EQ(sink.Points(0), (TPoints{{1, 1}, {1, 2}, {1, 2}}));
         EXPECT_EQ(sink.CountsText, "Curves: 1  Points: 3");
+    }
+}
+
+TEST_F(Reading, LongestCrLfLineSplitAtTheRefillIsRead) {
+    // The reader fills 64 KiB plus room for one longest line and its CR LF.
+    // Place a 256-character line so that its CR ends a fill and its LF starts
+    // the next, give or take a few characters.
+    constexpr std::size_t FirstFill = 64 * 1024 + 256 + 2;
+    const std::string line256 = "5 6" + std::string(253, ' ');
+    for (std::size_t shift = 0; shift < 4; ++shift) {
+        const std::size_t before = FirstFill - (line256.size() + 1) - shift;
+        std::string text(before % 4 == 0 ? "" : std::string(before % 4 - 1, ' ') + "\n");
+        while (text.size() < before)
+            text += "1 1\n";
+        TTableSink sink;
+        sink.Read(text + line256 + "\r\n7 8\n");
+        EXPECT_TRUE(sink.Messages.empty()) << shift;
+        const TPoints points = sink.Points(0);
+        ASSERT_EQ(points.size(), before / 4 + 2) << shift;
+        EXPECT_EQ(points[points.size() - 2], (TCurvePoint{5, 6})) << shift;
+        EXPECT_EQ(points.back(), (TCurvePoint{7, 8})) << shift;
     }
 }
 
@@ -165,17 +191,21 @@ TEST_F(Reading, ReadErrorKeepsTheLinesBeforeIt) {
     EXPECT_EQ(sink.Points(0), TPoints(sink.PointCount, {1, 2}));
 }
 
-TEST_F(Reading, FileThatCannotBeReadIsReported) {
-    const std::filesystem::path folder = ::testing::TempDir();
-    TTableSink missing;
-    TDataReader(missing, -1, 0).ReadFile(folder / "no such file.dat");
-    EXPECT_EQ(missing.Messages, (std::vector{FileError("Unable to open file")}));
-    EXPECT_FALSE(missing.Ended) << "the status text stays as it was";
+TEST_F(Reading, WhatIsNotARegularFileIsNotOpened) {
+    const TTempFolder temp;
+    const std::filesystem::path& folder = temp.Path();
+    const std::filesystem::path fifo = folder / "x.dat";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::filesystem::path link = folder / "link.dat";
+    std::filesystem::create_symlink(fifo, link);
+    const TFifoKnocker knocker(fifo);
 
-    TTableSink directory;
-    TDataReader(directory, -1, 0).ReadFile(folder);
-    EXPECT_EQ(directory.Messages, (std::vector{FileError("Error reading file")}));
-    EXPECT_EQ(directory.CountsText, "Curves: 0  Points: 0");
+    for (const std::filesystem::path& path : {folder / "no such file.dat", folder, fifo, link}) {
+        TTableSink sink;
+        TDataReader(sink, -1, 0).ReadFile(path);
+        EXPECT_EQ(sink.Messages, (std::vector{FileError("Unable to open file")})) << path;
+        EXPECT_FALSE(sink.Ended) << path << ": the status text stays as it was";
+    }
 }
 
 } // namespace

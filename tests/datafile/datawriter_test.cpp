@@ -2,16 +2,44 @@
 
 #include "datafile/datawriter.h"
 #include "support/commalocale.h"
+#include "support/tempfolder.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <dlfcn.h>
 #include <sys/resource.h>
 
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace fs = std::filesystem;
+
+namespace {
+
+// While set, closing a file reports an error after really closing it, as
+// a network file system does when the write-back it deferred fails.
+bool FailEveryClose = false;
+
+} // namespace
+
+extern "C" int close(int descriptor) {
+    using TClose = int (*)(int);
+    static const auto realClose = reinterpret_cast<TClose>(dlsym(RTLD_NEXT, "close"));
+    const int result = realClose(descriptor);
+    if (!FailEveryClose)
+        return result;
+    errno = EIO;
+    return -1;
+}
 
 namespace {
 
@@ -132,22 +160,34 @@ TEST_F(Writing, DecimalPointUnderCommaLocale) {
     EXPECT_EQ(sink.Points(2), (TPoints{{1, 25}}));
 }
 
+// A file-size limit makes a write fail part of the way, as a full disk would.
+TDataWriteResult SaveFailingPartWay(const fs::path& file, std::span<TCurve* const> curves) {
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 1000;
+    setrlimit(RLIMIT_FSIZE, &small);
+    const TDataWriteResult result = SaveDataFile(file, curves);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+    return result;
+}
+
+TPoints Diagonal(int count) {
+    TPoints points;
+    for (int i = 0; i < count; ++i)
+        points.push_back({double(i), double(i)});
+    return points;
+}
+
 class SavedFile : public Writing {
 protected:
-    void SetUp() override {
-        Writing::SetUp();
-        Folder = fs::path(::testing::TempDir()) / "kestrova-save";
-        fs::remove_all(Folder);
-        fs::create_directories(Folder);
-    }
-    void TearDown() override {
-        fs::remove_all(Folder);
-        Writing::TearDown();
-    }
     std::vector<fs::path> Files() const {
         return {fs::directory_iterator(Folder), fs::directory_iterator()};
     }
-    fs::path Folder;
+    TTempFolder Temp;
+    fs::path Folder = Temp.Path();
 };
 
 // Written and read back into an empty table: the same curves in the same
@@ -180,21 +220,8 @@ TEST_F(SavedFile, FailedSaveKeepsTheOldFile) {
     const fs::path file = Folder / "data.dat";
     std::ofstream(file) << "old";
     fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    TPoints points;
-    for (int i = 0; i < 100; ++i)
-        points.push_back({double(i), double(i)});
-    const TSlots slots({points});
-
-    // A file-size limit makes the write fail part of the way, as a full disk would.
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 1000;
-    setrlimit(RLIMIT_FSIZE, &small);
-    const TDataWriteResult failed = SaveDataFile(file, slots.Span());
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
+    const TSlots slots({Diagonal(100)});
+    const TDataWriteResult failed = SaveFailingPartWay(file, slots.Span());
 
     EXPECT_FALSE(failed.Saved);
     EXPECT_EQ(failed.Message, DiskFull);
@@ -207,6 +234,16 @@ TEST_F(SavedFile, FailedSaveKeepsTheOldFile) {
     EXPECT_EQ(Files(), std::vector{file});
     EXPECT_EQ(fs::status(file).permissions(),
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+TEST_F(SavedFile, FailingCloseAfterGoodFlushesIsAFailedSave) {
+    const fs::path file = Folder / "data.dat";
+    FailEveryClose = true;
+    const TDataWriteResult result = SaveDataFile(file, TSlots({{{1, 2}}}).Span());
+    FailEveryClose = false;
+    EXPECT_FALSE(result.Saved);
+    EXPECT_EQ(result.Message, DiskFull);
+    EXPECT_TRUE(Files().empty());
 }
 
 TEST_F(SavedFile, SavingOverALinkWritesItsFile) {
@@ -227,6 +264,83 @@ TEST_F(SavedFile, UnwritableNameIsRefused) {
         EXPECT_EQ(result.Message, CannotOpen) << name;
     }
     EXPECT_TRUE(Files().empty());
+}
+
+// The temporary name must not grow the chosen one past the longest legal
+// name; and a save killed part of the way leaves no trace.
+TEST_F(SavedFile, LongestNameAndCrashLeaveNothingBehind) {
+    const fs::path file = Folder / (std::string(251, 'n') + ".dat");
+    std::ofstream(file) << "old";
+    const TSlots slots({Diagonal(100)});
+    EXPECT_TRUE(SaveDataFile(file, slots.Span()).Saved);
+    EXPECT_EQ(Contents(file).size(), 100 * 35u);
+
+    const fs::path crashed = Folder / "crashed.dat";
+    std::ofstream(crashed) << "old";
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        // Past the limit the default action of SIGXFSZ ends the process.
+        const rlimit noCore{0, 0};
+        setrlimit(RLIMIT_CORE, &noCore);
+        const rlimit small{1000, 1000};
+        setrlimit(RLIMIT_FSIZE, &small);
+        std::signal(SIGXFSZ, SIG_DFL);
+        SaveDataFile(crashed, slots.Span());
+        std::_Exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ) << status;
+    EXPECT_EQ(Contents(crashed), "old");
+    std::vector<fs::path> files = Files();
+    std::sort(files.begin(), files.end());
+    EXPECT_EQ(files, (std::vector{crashed, file}));
+}
+
+// A folder that refuses new files while it lives: read-only, or for root
+// (whom permissions do not stop) immutable, where the file system can.
+class SealedFolder {
+public:
+    explicit SealedFolder(fs::path folder) : Folder(std::move(folder)) { Sealed = Seal(true); }
+    ~SealedFolder() { Seal(false); }
+    bool Sealed = false;
+
+private:
+    bool Seal(bool on) const {
+        if (::geteuid() != 0) {
+            fs::permissions(Folder, on ? fs::perms::owner_read | fs::perms::owner_exec
+                                       : fs::perms::owner_all);
+            return true;
+        }
+        const int fd = ::open(Folder.c_str(), O_RDONLY | O_DIRECTORY);
+        int flags = 0;
+        bool done = fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+        flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+        done = done && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+        if (fd >= 0)
+            ::close(fd);
+        return done;
+    }
+    fs::path Folder;
+};
+
+TEST_F(SavedFile, FolderWithoutRoomForATemporaryFileIsWrittenInPlace) {
+    const fs::path file = Folder / "data.dat";
+    std::ofstream(file) << "old";
+    const TSlots slots({Diagonal(100)});
+    const SealedFolder sealed(Folder);
+    if (!sealed.Sealed)
+        GTEST_SKIP() << "this file system cannot refuse new files to root";
+
+    const TDataWriteResult saved = SaveDataFile(file, slots.Span());
+    EXPECT_TRUE(saved.Saved);
+    EXPECT_FALSE(saved.Message);
+    EXPECT_EQ(Contents(file).size(), 100 * 35u);
+
+    EXPECT_EQ(SaveFailingPartWay(file, slots.Span()).Message, DiskFull);
+    EXPECT_EQ(SaveDataFile(Folder / "new.dat", slots.Span()).Message, CannotOpen);
+    EXPECT_EQ(Files(), std::vector{file});
 }
 
 } // namespace

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <string>
+
 namespace {
 
 constexpr QRgb Grey = 0xFFC0C0C0u;
@@ -46,14 +49,29 @@ TEST_F(CanvasDCTest, XorPolylineTouchesSharedVerticesOnceAndUndoesItself) {
     EXPECT_EQ(CountNot(Grey), 0);
 }
 
-TEST_F(CanvasDCTest, DottedPenDrawsThreeOnThreeOff) {
-    TCanvasDC dc(Canvas);
-    dc.SelectObject(TPen{TColor(0, 0, 0), 1, PS_DOT});
-    dc.MoveTo(0, 1);
-    dc.LineTo(13, 1);
-    const char expected[] = "xxx...xxx...x";
-    for (int x = 0; x < 13; ++x)
-        EXPECT_EQ(Canvas.pixel(x, 1) == 0xFF000000u, expected[x] == 'x') << x;
+TEST_F(CanvasDCTest, EachPenStyleDrawsItsDashPattern) {
+    const struct {
+        TPenStyle Style;
+        const char* Pixels; // one pattern period and the start of the next
+    } rows[] = {
+        {PS_SOLID, "xxxxxxxxxxxxxxxxxxxxxxxxxxx"},
+        {PS_DOT, "xxx...xxx...xxx...xxx...xxx"},
+        {PS_DASH, "xxxxxxxxxxxxxxxxxx......xxx"},
+        {PS_DASHDOT, "xxxxxxxxx......xxx......xxx"},
+        {PS_DASHDOTDOT, "xxxxxxxxx...xxx...xxx...xxx"},
+    };
+    for (const auto& row : rows) {
+        Canvas.fill(Grey);
+        TCanvasDC dc(Canvas);
+        dc.SelectObject(TPen{TColor(0, 0, 0), 1, row.Style});
+        const int length = static_cast<int>(std::strlen(row.Pixels));
+        dc.MoveTo(0, 1);
+        dc.LineTo(length, 1);
+        std::string drawn;
+        for (int x = 0; x < length; ++x)
+            drawn += Canvas.pixel(x, 1) == 0xFF000000u ? 'x' : '.';
+        EXPECT_EQ(drawn, row.Pixels) << row.Style;
+    }
 }
 
 TEST_F(CanvasDCTest, RectangleCoversLeftToRightMinusOne) {
@@ -77,6 +95,23 @@ TEST_F(CanvasDCTest, XorRubberBandWithWidePenUndoesItself) {
     EXPECT_GT(CountNot(Grey), 0);
     EXPECT_EQ(Canvas.pixel(15, 12), Grey); // hollow inside
     dc.Rectangle(30, 25, 4, 2);
+    EXPECT_EQ(CountNot(Grey), 0);
+}
+
+TEST_F(CanvasDCTest, XorRubberBandPastTheRightAndBottomEdgesStaysInItsBand) {
+    TCanvasDC dc(Canvas);
+    dc.SelectObject(TPen{TColor(0, 255, 255), 2, PS_SOLID});
+    dc.SelectObject(TBrush::Hollow());
+    dc.SetROP2(R2_XORPEN);
+    dc.Rectangle(30, 20, 60, 50); // dragged past both edges of the 40 x 30 canvas
+    // The two-pixel band straddles the top and left edges: rows 19-20 and
+    // columns 29-30 from there on; nothing wraps into the next row.
+    for (int y = 0; y < Canvas.height(); ++y)
+        for (int x = 0; x < Canvas.width(); ++x) {
+            const bool band = (y >= 19 && x >= 29) && (y <= 20 || x <= 30);
+            EXPECT_EQ(Canvas.pixel(x, y) != Grey, band) << x << "," << y;
+        }
+    dc.Rectangle(30, 20, 60, 50);
     EXPECT_EQ(CountNot(Grey), 0);
 }
 

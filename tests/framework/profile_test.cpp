@@ -1,24 +1,24 @@
 #include "framework/profile.h"
+#include "support/tempfolder.h"
+
+#include "support/fifoknocker.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
 class ProfileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        Dir = std::filesystem::temp_directory_path() /
-              ("kestrova-profile-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(Dir);
-        setenv("XDG_CONFIG_HOME", (Dir / "config").c_str(), 1);
-    }
-    void TearDown() override { std::filesystem::remove_all(Dir); }
+    void SetUp() override { setenv("XDG_CONFIG_HOME", (Dir / "config").c_str(), 1); }
 
     std::string Path() const { return (Dir / "config" / "test.ini").string(); }
     void WriteFile(const std::string& text) const {
@@ -32,7 +32,8 @@ protected:
         return s.str();
     }
 
-    std::filesystem::path Dir;
+    TTempFolder Temp;
+    std::filesystem::path Dir = Temp.Path();
 };
 
 TEST_F(ProfileTest, BareNameLivesInXdgConfigHome) {
@@ -75,6 +76,55 @@ TEST_F(ProfileTest, AnUnwritableFileIsReportedAndLeftAlone) {
     std::filesystem::create_directory(Path() + ".tmp"); // the temporary cannot be made
     EXPECT_FALSE(WritePrivateProfileString("Startup", "A", "2", "test.ini"));
     EXPECT_EQ(GetPrivateProfileInt("Startup", "A", 0, "test.ini"), 1);
+}
+
+// A FIFO or a device as the settings file must neither hang the start nor
+// fill memory, and a file grown past a MiB is read only so far and never
+// cut short by a write.
+TEST_F(ProfileTest, ReadsOnlyTheFirstMebibyteOfARegularFile) {
+    WriteFile("");
+    for (const char* special : {"fifo", "/dev/zero"}) {
+        std::filesystem::remove(Path());
+        std::optional<TFifoKnocker> knocker;
+        if (std::string(special) == "fifo") {
+            ASSERT_EQ(::mkfifo(Path().c_str(), 0600), 0);
+            knocker.emplace(Path());
+        } else {
+            std::filesystem::create_symlink(special, Path());
+        }
+        EXPECT_EQ(GetPrivateProfileInt("Startup", "A", 7, "test.ini"), 7) << special;
+        EXPECT_FALSE(WritePrivateProfileString("Startup", "A", "1", "test.ini")) << special;
+        EXPECT_FALSE(std::filesystem::is_regular_file(Path())) << special;
+    }
+
+    std::filesystem::remove(Path());
+    // B's line runs one byte past the MiB.
+    const std::string head = "[Startup]\nA=1\n;" + std::string((1 << 20) - 19, 'x') + "\n";
+    WriteFile(head + "B=2\n");
+    EXPECT_EQ(GetPrivateProfileInt("Startup", "A", 0, "test.ini"), 1);
+    EXPECT_EQ(GetPrivateProfileInt("Startup", "B", 0, "test.ini"), 0);
+    EXPECT_FALSE(WritePrivateProfileString("Startup", "A", "3", "test.ini"));
+    EXPECT_TRUE(ReadFile() == head + "B=2\n") << "the file is unchanged";
+}
+
+TEST_F(ProfileTest, WritingKeepsLinksModesAndReadOnlyFiles) {
+    namespace fs = std::filesystem;
+    using fs::perms;
+    WriteFile("[Startup]\nA=1\n");
+    const fs::path real = Dir / "real.ini";
+    fs::rename(Path(), real);
+    fs::create_symlink(real, Path());
+    fs::permissions(real, perms::owner_read | perms::owner_write | perms::group_read);
+
+    ASSERT_TRUE(WritePrivateProfileString("Startup", "A", "2", "test.ini"));
+    EXPECT_TRUE(fs::is_symlink(Path()));
+    EXPECT_EQ(ReadFile(), "[Startup]\nA=2\n");
+    EXPECT_EQ(fs::status(real).permissions(), perms::owner_read | perms::owner_write | perms::group_read);
+
+    fs::permissions(real, perms::owner_read);
+    EXPECT_FALSE(WritePrivateProfileString("Startup", "A", "3", "test.ini"));
+    EXPECT_EQ(ReadFile(), "[Startup]\nA=2\n");
+    EXPECT_EQ(fs::status(real).permissions(), perms::owner_read);
 }
 
 } // namespace

@@ -1,10 +1,8 @@
 #include "bmpwriter.h"
 
-#include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
-#include <unistd.h>
 
 namespace {
 
@@ -93,21 +91,8 @@ std::vector<std::uint8_t> TBmp::Bytes() const {
     return out;
 }
 
-TTempFiles::TTempFiles() {
-    static std::atomic<int> made{0};
-    Folder = (std::filesystem::temp_directory_path() /
-              ("kestrova-image-" + std::to_string(::getpid()) + "-" + std::to_string(made++)))
-                 .string();
-    std::filesystem::create_directories(Folder);
-}
-
-TTempFiles::~TTempFiles() {
-    std::error_code ignored;
-    std::filesystem::remove_all(Folder, ignored);
-}
-
 std::string TTempFiles::Write(const std::vector<std::uint8_t>& bytes) {
-    const std::string path = Folder + "/image" + std::to_string(Count++) + ".bmp";
+    const std::string path = (Folder / ("image" + std::to_string(Count++) + ".bmp")).string();
     std::ofstream file(path, std::ios::binary);
     file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     if (!file)
@@ -116,5 +101,5 @@ std::string TTempFiles::Write(const std::vector<std::uint8_t>& bytes) {
 }
 
 std::string TTempFiles::Missing() const {
-    return Folder + "/no-such-file.bmp";
+    return (Folder / "no-such-file.bmp").string();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/tempfolder.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -47,13 +49,10 @@ struct TBmp {
 // 4-byte entries a zero).
 std::uint8_t GreyOf(std::uint32_t entry);
 
-// Files written for a test, removed when the owner goes.
+// Files written for a test into a folder of its own, removed when the
+// owner goes.
 class TTempFiles {
 public:
-    TTempFiles();
-    TTempFiles(const TTempFiles&) = delete;
-    TTempFiles& operator=(const TTempFiles&) = delete;
-    ~TTempFiles();
 
     std::string Write(const std::vector<std::uint8_t>& bytes);
     std::string Write(const TBmp& bmp) { return Write(bmp.Bytes()); }
@@ -61,6 +60,6 @@ public:
     std::string Missing() const;
 
 private:
-    std::string Folder;
+    TTempFolder Folder;
     int Count = 0;
 };

@@ -102,12 +102,22 @@ TEST_F(DibReader, EntryCountFollowsClrUsedElseTheBitCount) {
     EXPECT_FALSE(Read(oldDeep));
 }
 
-TEST_F(DibReader, RefusesMoreEntriesThanTheBitCountAllows) {
+TEST_F(DibReader, ReadsAnyTableUpTo256EntriesThatTheFileHolds) {
     TBmp bmp;
-    bmp.ClrUsed = 2;
-    EXPECT_TRUE(Read(bmp));
     bmp.ClrUsed = 3;
-    EXPECT_FALSE(Read(bmp)) << "a 1-bit pixel names two entries at most";
+    auto dib = Read(bmp);
+    ASSERT_TRUE(dib) << "a longer table than a 1-bit pixel can index";
+    EXPECT_EQ(dib->GetNumColors(), 3);
+    EXPECT_EQ(dib->GetBits(), dib->GetColors() + 3 * 4);
+    const std::vector<std::uint8_t> pixels = bmp.PixelData();
+    EXPECT_TRUE(std::equal(pixels.begin(), pixels.end(), dib->GetBits()));
+    bmp.BitCount = 4;
+    bmp.ClrUsed = 256;
+    EXPECT_TRUE(Read(bmp));
+    bmp.ClrUsed = 200;
+    bmp.Entries = 199;
+    EXPECT_FALSE(Read(bmp)) << "a table the file cannot hold";
+    bmp.Entries.reset();
     bmp.BitCount = 8;
     bmp.ClrUsed = 256;
     EXPECT_TRUE(Read(bmp));

@@ -54,4 +54,20 @@ TEST(TurnedGraphSquareCorners, RoundToTheNearestWholeUnit) {
     EXPECT_EQ(corners[2], (TPoint{8664, 270}));
 }
 
+TEST(PictureStretch, IsTheShownPartsHeightOverWidthTimesThePixelAspect) {
+    EXPECT_DOUBLE_EQ(PictureStretch({0, 0, 926, 732}, 2835, 2835), 732.0 / 926);
+    EXPECT_DOUBLE_EQ(PictureStretch({10, 20, 110, 70}, 5670, 2835), 2 * 50.0 / 100);
+    EXPECT_DOUBLE_EQ(PictureStretch({0, 0, 100, 50}, 0, 2835), 0.5) << "as the turn takes it";
+    EXPECT_DOUBLE_EQ(PictureStretch({5, 5, 5, 9}, 2835, 2835), 1.0);
+}
+
+TEST(TurnedGraphSquareCorners, UnevenStretchMakesAParallelogram) {
+    const auto corners = TurnedGraphSquareCorners(541, 0.5);
+    EXPECT_EQ(corners[0], (TPoint{-271, 8651})) << "8668 s q = 270.5";
+    EXPECT_EQ(corners[2], (TPoint{8651, 1082}));
+    EXPECT_EQ(corners[1], (TPoint{8381, 9733})) << "8651.1 - 270.5, 8651.1 + 1082";
+    const auto squeezed = TurnedGraphSquareCorners(541, 1e-12);
+    EXPECT_GT(squeezed[2].Y, 8000000) << "kept inside int";
+}
+
 } // namespace

@@ -3,14 +3,19 @@
 #include "core/curve.h"
 #include "framework/gdi/messagebox.h"
 #include "framework/gdi/usermessage.h"
+#include "framework/qtuserinterface.h"
 #include "framework/vslider.h"
 #include "image/bmpwriter.h"
 #include "image/dib.h"
+#include "support/fifoknocker.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QImage>
 #include <QMainWindow>
+#include <QTimer>
 #include <QToolButton>
 #include <QWidget>
 
@@ -20,6 +25,8 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -88,18 +95,18 @@ protected:
 
     void OpenData(const fs::path& path) {
         Ui->FileAnswers.push_back(path.string());
-        Command(203);
+        Command(CM_OPENDATA);
     }
 
     void SaveData(const fs::path& path) {
         Ui->FileAnswers.push_back(path.string());
-        Command(209);
+        Command(CM_SAVEDATAAS);
     }
 
     void OpenImage(const std::string& path, std::size_t boxes = 0) {
         Ui->FileAnswers.push_back(path);
         Ui->BoxAnswers.insert(Ui->BoxAnswers.end(), boxes, IDOK);
-        Command(205);
+        Command(CM_OPENIMAGE);
     }
 
     std::vector<TUserMessage> BoxesShown() const {
@@ -129,13 +136,13 @@ protected:
     // The image is gone: nothing painted, View|Image off and grayed, slider
     // hidden at the next paint.
     void ExpectNoImage() {
-        EXPECT_EQ(Window->Dib, nullptr);
-        EXPECT_EQ(Window->ShowImage, 0);
-        EXPECT_FALSE(MenuAction(231)->isChecked());
-        EXPECT_FALSE(MenuItemEnabled("&View", 231));
+        EXPECT_EQ(Probe().Dib(), nullptr);
+        EXPECT_FALSE(MenuAction(CM_IMAGE)->isChecked());
+        EXPECT_FALSE(MenuAction(CM_IMAGE)->isChecked());
+        EXPECT_FALSE(MenuItemEnabled("&View", CM_IMAGE));
         const QImage image = Grab();
         EXPECT_EQ(Pixel(image, 2100, 7000), Background);
-        EXPECT_FALSE(Window->RotationSlider->IsVisible());
+        EXPECT_FALSE(Probe().RotationSlider()->IsVisible());
     }
 
     TTempFiles Bitmaps;
@@ -144,25 +151,24 @@ protected:
 TEST_F(FilesTest, SavedCurvesReadBackIntoTheSameSlotsInDatAndCsv) {
     for (const char* name : {"curves.dat", "curves.CSV"}) {
         SCOPED_TRACE(name);
-        if (Window->CurrentCurve > -1) {
+        if (Probe().CurrentCurve() > -1) {
             Ui->BoxAnswers.push_back(IDYES);
-            Command(201);
+            Command(CM_FILENEW);
         }
         // Slot 0 with two points, slot 1 empty, slot 2 with one point.
         BeginCurve();
         AddPoint(1.5, 2);
         AddPoint(-0.001, 12345.678901);
-        Command(241);
-        Window->Curves[1] = std::make_unique<TCurve>(100);
-        Window->CurrentCurve = 1;
-        Command(241);
+        Command(CM_DRAW);
+        ASSERT_NE(Window->MakeCurve(1), nullptr);
+        Command(CM_DRAW);
         AddPoint(1e100, -7);
-        Command(241);
+        Command(CM_DRAW);
 
         const fs::path path = ConfigDir / name;
         fs::create_directories(ConfigDir);
         SaveData(path);
-        EXPECT_EQ(Window->DataSaved, 1);
+        EXPECT_EQ(Probe().DataSaved(), 1);
         const char sep = fs::path(name).extension() == ".CSV" ? ',' : '\t';
         auto line = [sep](const char* x, int slot, const char* y) {
             return x + std::string(static_cast<std::size_t>(slot) + 1, sep) + y + "\r\n";
@@ -172,17 +178,17 @@ TEST_F(FilesTest, SavedCurvesReadBackIntoTheSameSlotsInDatAndCsv) {
                                       line("1.0000000000e+100", 2, "-7.0000000000e+00"));
 
         Ui->BoxAnswers.push_back(IDYES);
-        Command(201);
+        Command(CM_FILENEW);
         OpenData(path);
-        ASSERT_EQ(Window->CurrentCurve, 2);
+        ASSERT_EQ(Probe().CurrentCurve(), 2);
         EXPECT_EQ(Points(0), (std::vector<TCurvePoint>{{1.5, 2}, {-0.001, 12345.678901}}));
-        EXPECT_EQ(Window->Curves[1]->GetCount(), 0u);
+        EXPECT_EQ(Probe().Curve(1)->GetCount(), 0u);
         EXPECT_EQ(Points(2), (std::vector<TCurvePoint>{{1e100, -7}}));
         for (int slot = 0; slot <= 2; ++slot)
-            EXPECT_EQ(Window->Curves[slot]->Pen, &Window->CurvePens[slot]);
-        EXPECT_EQ(Window->PointCount, 3u);
-        EXPECT_EQ(Window->MessageGadget.GetText(), "Curves: 3  Points: 3");
-        EXPECT_EQ(Window->DataSaved, 0);
+            EXPECT_EQ(Probe().Curve(slot)->Pen, Probe().CurvePen(slot));
+        EXPECT_EQ(Probe().PointCount(), 3u);
+        EXPECT_EQ(MessagePane(), "Curves: 3  Points: 3");
+        EXPECT_EQ(Probe().DataSaved(), 0);
     }
 }
 
@@ -194,7 +200,7 @@ TEST_F(FilesTest, EachFileDialogHasItsSettingsAndOffersItsOwnLastName) {
     const std::string picture = Bitmaps.Write(TwoGreyTopPixels());
     OpenImage(picture);
     Ui->BoxAnswers.push_back(IDYES);
-    Command(201);
+    Command(CM_FILENEW);
     OpenData(data);
     SaveData(ConfigDir / "out.DAT");
     OpenImage(picture);
@@ -222,23 +228,23 @@ TEST_F(FilesTest, OpenEndsDrawingAndAddsCurvesAfterThoseHeld) {
     BeginCurve();
     AddPoint(10, 10);
     OpenData(path); // while drawing, the curve keeps its point
-    EXPECT_EQ(Window->DrawMode, 0);
-    EXPECT_FALSE(MenuAction(241)->isChecked());
-    ASSERT_EQ(Window->CurrentCurve, 2);
+    EXPECT_EQ(Probe().DrawMode(), 0);
+    EXPECT_FALSE(MenuAction(CM_DRAW)->isChecked());
+    ASSERT_EQ(Probe().CurrentCurve(), 2);
     EXPECT_EQ(Points(0), (std::vector<TCurvePoint>{{10, 10}}));
     EXPECT_EQ(Points(1), (std::vector<TCurvePoint>{{1, 2}, {4, 5}}));
     EXPECT_EQ(Points(2), (std::vector<TCurvePoint>{{1, 3}, {4, 6}}));
-    EXPECT_EQ(Window->Curves[2]->Pen, &Window->CurvePens[2]);
-    EXPECT_EQ(Window->PointCount, 5u);
-    EXPECT_EQ(Window->MessageGadget.GetText(), "Curves: 3  Points: 5");
+    EXPECT_EQ(Probe().Curve(2)->Pen, Probe().CurvePen(2));
+    EXPECT_EQ(Probe().PointCount(), 5u);
+    EXPECT_EQ(MessagePane(), "Curves: 3  Points: 5");
 
-    Command(241); // a new curve without a point is dropped by the opening
-    ASSERT_EQ(Window->CurrentCurve, 3);
+    Command(CM_DRAW); // a new curve without a point is dropped by the opening
+    ASSERT_EQ(Probe().CurrentCurve(), 3);
     OpenData(path);
-    ASSERT_EQ(Window->CurrentCurve, 4);
+    ASSERT_EQ(Probe().CurrentCurve(), 4);
     EXPECT_EQ(Points(3), Points(1));
     EXPECT_EQ(Points(4), Points(2));
-    EXPECT_EQ(Window->PointCount, 9u);
+    EXPECT_EQ(Probe().PointCount(), 9u);
     EXPECT_EQ(Ui->Boxes.size(), 1u) << "only the first-curve hint";
 }
 
@@ -249,18 +255,18 @@ TEST_F(FilesTest, TwentyCurvesAreRefusedBeforeTheDialog) {
         line += std::to_string(column);
     }
     OpenData(WriteText("twenty.dat", line + "\n"));
-    ASSERT_EQ(Window->CurrentCurve, 19);
+    ASSERT_EQ(Probe().CurrentCurve(), 19);
     EXPECT_TRUE(Ui->Boxes.empty());
 
     Ui->BoxAnswers.push_back(IDOK);
-    Command(203);
+    Command(CM_OPENDATA);
     EXPECT_EQ(Ui->FileDialogs.size(), 1u);
     EXPECT_EQ(BoxesShown(),
               (std::vector<TUserMessage>{Exclamation(
                   "Sorry, cannot show more than 20 curves. Use File|New to delete the old ones.",
                   "Error")}));
-    EXPECT_EQ(Window->CurrentCurve, 19);
-    EXPECT_EQ(Window->PointCount, 20u);
+    EXPECT_EQ(Probe().CurrentCurve(), 19);
+    EXPECT_EQ(Probe().PointCount(), 20u);
 }
 
 TEST_F(FilesTest, CancelledDialogsAndAMissingFileChangeNothing) {
@@ -269,29 +275,69 @@ TEST_F(FilesTest, CancelledDialogsAndAMissingFileChangeNothing) {
 
     BeginCurve();
     AddPoint(1, 1);
-    Command(241);
+    Command(CM_DRAW);
     const std::string picture = Bitmaps.Write(TwoGreyTopPixels());
     OpenImage(picture);
-    const TDib* image = Window->Dib.get();
-    const std::string status = Window->MessageGadget.GetText();
+    const TDib* image = Probe().Dib();
+    const std::string status = MessagePane();
 
-    for (int id : {203, 209, 205}) {
+    for (int id : {CM_OPENDATA, CM_SAVEDATAAS, CM_OPENIMAGE}) {
         Ui->FileAnswers.push_back(std::nullopt);
         Command(id);
     }
     EXPECT_EQ(Ui->FileDialogs.size(), 4u);
-    EXPECT_EQ(Window->CurrentCurve, 0);
-    EXPECT_EQ(Window->PointCount, 1u);
-    EXPECT_EQ(Window->DataSaved, 0);
-    EXPECT_EQ(Window->Dib.get(), image);
-    EXPECT_EQ(Window->ShowImage, 1);
-    EXPECT_EQ(Window->MessageGadget.GetText(), status);
+    EXPECT_EQ(Probe().CurrentCurve(), 0);
+    EXPECT_EQ(Probe().PointCount(), 1u);
+    EXPECT_EQ(Probe().DataSaved(), 0);
+    EXPECT_EQ(Probe().Dib(), image);
+    EXPECT_TRUE(MenuAction(CM_IMAGE)->isChecked());
+    EXPECT_EQ(MessagePane(), status);
 
-    Ui->BoxAnswers.push_back(IDOK);
-    OpenData(ConfigDir / "no such file.dat");
-    EXPECT_EQ(BoxesShown().back(), Exclamation("Unable to open file", "File Error"));
-    EXPECT_EQ(Window->CurrentCurve, 0);
-    EXPECT_EQ(Window->MessageGadget.GetText(), status);
+    // A FIFO would keep the reading waiting for a writer for good.
+    const fs::path fifo = ConfigDir / "fifo.dat";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const TFifoKnocker knocker(fifo);
+    for (const fs::path& path : {ConfigDir / "no such file.dat", fifo}) {
+        Ui->BoxAnswers.push_back(IDOK);
+        OpenData(path);
+        EXPECT_EQ(BoxesShown().back(), Exclamation("Unable to open file", "File Error")) << path;
+        EXPECT_EQ(Probe().CurrentCurve(), 0);
+        EXPECT_EQ(MessagePane(), status);
+    }
+}
+
+// A name that is not UTF-8 reaches the file system as the bytes it was.
+TEST_F(FilesTest, ALatin1NameIsSavedAndOpenedUnderItsOwnBytes) {
+    BeginCurve();
+    AddPoint(1, 2);
+    Command(CM_DRAW);
+    const std::string name = "caf\xe9.dat";
+    SaveData(ConfigDir / name);
+    EXPECT_EQ(Probe().DataSaved(), 1);
+    std::vector<std::string> names;
+    for (const fs::directory_entry& entry : fs::directory_iterator(ConfigDir))
+        names.push_back(entry.path().filename().string());
+    EXPECT_NE(std::find(names.begin(), names.end(), name), names.end());
+
+    OpenData(ConfigDir / name);
+    EXPECT_EQ(Points(1), (std::vector<TCurvePoint>{{1, 2}}));
+}
+
+// Qt's own file dialog, offered such a name as the last one saved, hands it
+// back byte for byte when accepted as it stands.
+TEST_F(FilesTest, TheRealSaveDialogHandsBackALatin1NameUnchanged) {
+    TOpenSaveDialog::TData data(OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, DataFilter, "", "dat");
+    data.FileName = (ConfigDir / "caf\xe9.dat").string();
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        QMetaObject::invokeMethod(dialog, "accept");
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+    std::string chosen;
+    EXPECT_TRUE(TQtUserInterface().GetFileName(nullptr, data, true, chosen));
+    EXPECT_EQ(chosen, data.FileName);
 }
 
 // The reading draws every point into the window as it comes; a repaint
@@ -323,17 +369,35 @@ TEST_F(FilesTest, PointsAreDrawnAtOnceWhileReading) {
     EXPECT_TRUE(ColourNear(now, 80, 80, Yellow));
     EXPECT_TRUE(ColourNear(now, 65, 65, Yellow)) << "the segment between them";
     EXPECT_TRUE(now == Grab()) << "what a repaint shows";
-    EXPECT_EQ(Window->Curves[0]->Dc, nullptr) << "the reading's context is gone";
+    EXPECT_EQ(Probe().Curve(0)->Dc, nullptr) << "the reading's context is gone";
+}
+
+// A curve the reading begins after a question draws at once as well, in its
+// slot's red, and lets go of the context with the others.
+TEST_F(FilesTest, ACurveBegunAfterAQuestionIsDrawnAtOnce) {
+    const fs::path path = WriteText("late.dat", "50 50\n1e999 20\n30 30 70\n");
+    Grab();
+    Ui->DuringBox = [&] { Window->GetHandle()->repaint(); };
+    Ui->BoxAnswers.push_back(IDOK);
+    OpenData(path);
+    Ui->DuringBox = nullptr;
+
+    ASSERT_EQ(Probe().CurrentCurve(), 1);
+    const QImage now = Window->Canvas(); // no paint since the reading
+    EXPECT_TRUE(ColourNear(now, 30, 70, qRgb(255, 0, 0)));
+    EXPECT_TRUE(now == Grab()) << "what a repaint shows";
+    for (int slot : {0, 1})
+        EXPECT_EQ(Probe().Curve(slot)->Dc, nullptr) << slot;
 }
 
 TEST_F(FilesTest, OnlyACleanSaveLetsTheWindowCloseWithoutAsking) {
     QMainWindow* main = Frame->GetHandle();
     BeginCurve();
     AddPoint(1, 1);
-    Command(241);
+    Command(CM_DRAW);
     fs::create_directories(ConfigDir);
     SaveData(ConfigDir / "saved.dat");
-    EXPECT_EQ(Window->DataSaved, 1);
+    EXPECT_EQ(Probe().DataSaved(), 1);
     EXPECT_TRUE(main->close());
     EXPECT_EQ(Ui->Boxes.size(), 1u) << "only the first-curve hint";
 
@@ -342,12 +406,12 @@ TEST_F(FilesTest, OnlyACleanSaveLetsTheWindowCloseWithoutAsking) {
     Ui->BoxAnswers.push_back(IDOK);
     SaveData(ConfigDir / "no folder" / "saved.dat");
     EXPECT_EQ(BoxesShown().back(), Exclamation("Unable to open file for writing", "File Error"));
-    EXPECT_EQ(Window->DataSaved, 0);
+    EXPECT_EQ(Probe().DataSaved(), 0);
     SaveData(ConfigDir / "saved.dat");
-    EXPECT_EQ(Window->DataSaved, 1);
+    EXPECT_EQ(Probe().DataSaved(), 1);
 
     OpenData(ConfigDir / "saved.dat");
-    EXPECT_EQ(Window->DataSaved, 0);
+    EXPECT_EQ(Probe().DataSaved(), 0);
     Ui->BoxAnswers.push_back(IDNO);
     EXPECT_FALSE(main->close());
     EXPECT_EQ(Ui->Boxes.back().Text, "Close Kestrova?");
@@ -395,7 +459,7 @@ TEST_F(FilesTest, RefusedBitmapsShowTheirMessagesInOrderAndLeaveNoImage) {
     for (const TCase& refused : cases) {
         SCOPED_TRACE(refused.Name);
         OpenImage(Bitmaps.Write(TwoGreyTopPixels()));
-        ASSERT_NE(Window->Dib, nullptr);
+        ASSERT_NE(Probe().Dib(), nullptr);
         Ui->Boxes.clear();
         OpenImage(Bitmaps.Write(refused.Bmp), refused.Messages.size());
         EXPECT_EQ(BoxesShown(), refused.Messages);
@@ -406,47 +470,46 @@ TEST_F(FilesTest, RefusedBitmapsShowTheirMessagesInOrderAndLeaveNoImage) {
 TEST_F(FilesTest, ColourNoticesComeBeforeASuccessfulLoad) {
     OpenImage(Bitmaps.Write(Huge8Bit()), 2);
     EXPECT_EQ(BoxesShown(), (std::vector<TUserMessage>{WowNotice, ColourNote}));
-    ASSERT_NE(Window->Dib, nullptr);
-    EXPECT_EQ(Window->ImageSrcRect, (TRect{0, 0, 1024, 1024}));
+    ASSERT_NE(Probe().Dib(), nullptr);
+    EXPECT_EQ(Probe().ImageSrcRect(), (TRect{0, 0, 1024, 1024}));
 
     TBmp sixteen;
     sixteen.BitCount = 4;
     Ui->Boxes.clear();
     OpenImage(Bitmaps.Write(sixteen), 1);
     EXPECT_EQ(BoxesShown(), (std::vector<TUserMessage>{ColourNote}));
-    ASSERT_NE(Window->Dib, nullptr);
-    EXPECT_EQ(Window->ImageSrcRect, (TRect{0, 0, 2, 2}));
+    ASSERT_NE(Probe().Dib(), nullptr);
+    EXPECT_EQ(Probe().ImageSrcRect(), (TRect{0, 0, 2, 2}));
 }
 
 TEST_F(FilesTest, ALoadedImageIsShownByXorWithViewImageOnAndRecallPutsItBack) {
     OpenImage(Bitmaps.Write(TwoGreyTopPixels()));
     EXPECT_TRUE(Ui->Boxes.empty());
-    ASSERT_NE(Window->Dib, nullptr);
-    EXPECT_EQ(Window->ShowImage, 1);
-    EXPECT_TRUE(MenuAction(231)->isChecked());
-    EXPECT_TRUE(MenuItemEnabled("&View", 231));
-    EXPECT_EQ(Window->ImageSrcRect, (TRect{0, 0, 2, 2}));
-    EXPECT_EQ(Window->ImageWidth, 2);
-    EXPECT_EQ(Window->ImageHeight, 2);
-    EXPECT_EQ(Window->ImageMoved, 0);
-    EXPECT_EQ(Window->MessageGadget.GetText(), "RIGHT button to stretch, SLIDER to rotate image");
-    EXPECT_FALSE(ToolButton(263)->isEnabled());
+    ASSERT_NE(Probe().Dib(), nullptr);
+    EXPECT_TRUE(MenuAction(CM_IMAGE)->isChecked());
+    EXPECT_TRUE(MenuAction(CM_IMAGE)->isChecked());
+    EXPECT_TRUE(MenuItemEnabled("&View", CM_IMAGE));
+    EXPECT_EQ(Probe().ImageSrcRect(), (TRect{0, 0, 2, 2}));
+    EXPECT_EQ(Probe().ImageWidth(), 2);
+    EXPECT_EQ(Probe().ImageHeight(), 2);
+    EXPECT_EQ(Probe().ImageMoved(), 0);
+    EXPECT_EQ(MessagePane(), "RIGHT button to stretch, SLIDER to rotate image");
+    EXPECT_FALSE(ToolButton(CM_RECALL)->isEnabled());
     QImage image = Grab();
     EXPECT_EQ(Pixel(image, 2100, 7000), ImageGrey);
     EXPECT_EQ(Pixel(image, 2100, 2100), Background);
-    EXPECT_TRUE(Window->RotationSlider->IsVisible());
+    EXPECT_TRUE(Probe().RotationSlider()->IsVisible());
 
     // As after a stretch and a rotation: part of the picture, pixels changed.
-    Window->ImageSrcRect = {0, 1, 1, 2};
-    Window->ImageMoved = 1;
-    std::fill_n(Window->Dib->GetBits(), 8, std::uint8_t{0xFF});
+    Probe().MoveImage({0, 1, 1, 2});
+    std::fill_n(Probe().Dib()->GetBits(), 8, std::uint8_t{0xFF});
     Frame->IdleAction();
-    Command(263);
-    EXPECT_EQ(Window->ImageSrcRect, (TRect{0, 0, 2, 2}));
-    EXPECT_EQ(Window->ImageMoved, 0);
-    const std::uint8_t* bits = Window->Dib->GetBits();
+    Command(CM_RECALL);
+    EXPECT_EQ(Probe().ImageSrcRect(), (TRect{0, 0, 2, 2}));
+    EXPECT_EQ(Probe().ImageMoved(), 0);
+    const std::uint8_t* bits = Probe().Dib()->GetBits();
     EXPECT_EQ(std::vector<std::uint8_t>(bits, bits + 8), *TwoGreyTopPixels().Bits);
-    EXPECT_FALSE(ToolButton(263)->isEnabled());
+    EXPECT_FALSE(ToolButton(CM_RECALL)->isEnabled());
     image = Grab();
     EXPECT_EQ(Pixel(image, 2100, 7000), ImageGrey);
     EXPECT_EQ(Pixel(image, 2100, 2100), Background);

@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QDialog>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
@@ -20,6 +21,9 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <vector>
 
 namespace {
 
@@ -58,16 +62,16 @@ TEST_F(FrameTest, MenuHasTheCommandsInOrderWithTheirInitialStates) {
 
     EXPECT_EQ(ItemTexts(Popup("&File")),
               (QStringList{"&New", "Open &Data", "Open &Image", "Save Data &As"}));
-    EXPECT_EQ(ItemTexts(Popup("&View")), (QStringList{"&Scale...", "-", "&Background color...",
-                                                      "-", "S&ymbols", "&Lines", "&Image"}));
+    EXPECT_EQ(ItemTexts(Popup("&View")), (QStringList{"&Scale...", "-", "&Background color...", "-",
+                                                      "S&ymbols", "&Lines", "&Image"}));
     EXPECT_EQ(ItemTexts(Popup("&Tool")), (QStringList{"&Draw"}));
     EXPECT_EQ(ItemTexts(Popup("&Help")), (QStringList{"&Contents", "-", "&About"}));
 
-    EXPECT_TRUE(MenuAction(225)->isChecked());
-    EXPECT_TRUE(MenuAction(227)->isChecked());
-    EXPECT_FALSE(MenuAction(231)->isChecked());
-    EXPECT_FALSE(MenuAction(209)->isEnabled());
-    EXPECT_FALSE(MenuAction(231)->isEnabled());
+    EXPECT_TRUE(MenuAction(CM_SYMBOLS)->isChecked());
+    EXPECT_TRUE(MenuAction(CM_LINES)->isChecked());
+    EXPECT_FALSE(MenuAction(CM_IMAGE)->isChecked());
+    EXPECT_FALSE(MenuAction(CM_SAVEDATAAS)->isEnabled());
+    EXPECT_FALSE(MenuAction(CM_IMAGE)->isEnabled());
 }
 
 TEST_F(FrameTest, ToolBarAndStatusBarHoldTheirGadgetsInOrder) {
@@ -88,20 +92,52 @@ TEST_F(FrameTest, ToolBarAndStatusBarHoldTheirGadgetsInOrder) {
     EXPECT_EQ(widths, (QList<int>{6, 6, 6, 12, 6}));
     EXPECT_EQ(glyphs, (QList<QSize>{{100, 30}, {100, 30}, {50, 30}, {50, 30}, {80, 30}, {30, 30}}));
     ASSERT_NE(DrawButton, nullptr);
-    EXPECT_EQ(DrawButton->GetCommand(), 241);
+    EXPECT_EQ(DrawButton->GetCommand(), CM_DRAW);
 
     // Buttons start released; enabling follows the commands' rules.
-    EXPECT_TRUE(ToolButton(221)->isEnabled());
-    EXPECT_TRUE(ToolButton(241)->isEnabled());
-    EXPECT_FALSE(ToolButton(261)->isEnabled());
-    EXPECT_FALSE(ToolButton(263)->isEnabled());
-    EXPECT_FALSE(ToolButton(241)->isChecked());
+    EXPECT_TRUE(ToolButton(CM_SCALE)->isEnabled());
+    EXPECT_TRUE(ToolButton(CM_DRAW)->isEnabled());
+    EXPECT_FALSE(ToolButton(CM_DELETELASTPOINT)->isEnabled());
+    EXPECT_FALSE(ToolButton(CM_RECALL)->isEnabled());
+    EXPECT_FALSE(ToolButton(CM_DRAW)->isChecked());
 
     QStringList panes;
     for (QLabel* label : Frame->GetHandle()->statusBar()->findChildren<QLabel*>())
         if (label->frameShadow() == QFrame::Sunken)
             panes << label->text();
     EXPECT_EQ(panes, (QStringList{"X=?", "Y=?", "Ready"}));
+}
+
+// Each pane shows the longest texts it can be given whole, with any digit
+// in every place. CTest runs this once more at a scale factor of 2.
+TEST_F(FrameTest, PanesShowTheirLongestTextsWhole) {
+    if (const char* factor = std::getenv("QT_SCALE_FACTOR")) {
+        ASSERT_EQ(Frame->GetHandle()->devicePixelRatioF(), std::atof(factor));
+    }
+    std::vector<QStringList> texts(3);
+    for (char d = '0'; d <= '9'; ++d) {
+        const QString digit(d);
+        for (const char* axis : {"X", "Y"}) {
+            const QString ten = digit.repeated(10);
+            const QString number =
+                QStringLiteral("-%1.%2e-1%3").arg(digit, ten.left(9), ten.left(2));
+            texts[*axis == 'X' ? 0 : 1] << axis + QStringLiteral("=") + number
+                                        << axis + QStringLiteral("=-0.000") + ten;
+        }
+        texts[2] << QStringLiteral("Point deleted. Curves: %1  Points: %2")
+                        .arg(digit.repeated(2), digit.repeated(10));
+    }
+    texts[2] << "Ready" << "Rotation done." << "No data loaded." << "Use LEFT button to draw."
+             << "RIGHT button to stretch, SLIDER to rotate image";
+    const auto panes = Frame->GetHandle()->statusBar()->findChildren<QLabel*>();
+    ASSERT_EQ(panes.size(), 3);
+    for (int i = 0; i < 3; ++i) {
+        const QFontMetrics metrics = panes[i]->fontMetrics();
+        // A framed label indents its text by half an 'x'.
+        const int room = panes[i]->contentsRect().width() - metrics.horizontalAdvance(u'x') / 2;
+        for (const QString& text : texts[i])
+            EXPECT_LE(metrics.horizontalAdvance(text), room) << text.toStdString();
+    }
 }
 
 TEST_F(FrameTest, HintsFollowTheHighlightedItemPopupAndButton) {
@@ -111,18 +147,18 @@ TEST_F(FrameTest, HintsFollowTheHighlightedItemPopupAndButton) {
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(view->menuAction()).center());
     ASSERT_TRUE(QTest::qWaitFor([&] { return view->isVisible(); }));
     EXPECT_EQ(Hint(), "Change scale, view modes");
-    QTest::mouseMove(view, view->actionGeometry(MenuAction(225)).center());
+    QTest::mouseMove(view, view->actionGeometry(MenuAction(CM_SYMBOLS)).center());
     EXPECT_EQ(Hint(), "Display a symbol at each data point");
     const QList<QAction*> items = view->actions();
-    const auto separator = std::find_if(items.begin(), items.end(),
-                                        [](const QAction* a) { return a->isSeparator(); });
+    const auto separator =
+        std::find_if(items.begin(), items.end(), [](const QAction* a) { return a->isSeparator(); });
     ASSERT_NE(separator, items.end());
     QTest::mouseMove(view, view->actionGeometry(*separator).center());
     EXPECT_EQ(Hint(), "") << "a separator shows no hint";
     view->hide();
     EXPECT_EQ(Hint(), "");
 
-    QToolButton* del = ToolButton(261);
+    QToolButton* del = ToolButton(CM_DELETELASTPOINT);
     QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
     QCoreApplication::sendEvent(del, &enter);
     EXPECT_EQ(Hint(), "Delete last point drawn or read");
@@ -140,7 +176,7 @@ TEST_F(FrameTest, F1AndHelpContentsOpenTheViewerAndClosingLetsItGo) {
     EXPECT_TRUE(HelpViewerWindow()->isVisible());
     HelpViewerWindow()->close();
     QCoreApplication::processEvents();
-    Command(281);
+    Command(CM_HELPCONTENTS);
     ASSERT_NE(HelpViewerWindow(), nullptr);
     EXPECT_TRUE(HelpViewerWindow()->isVisible());
     main->close();
@@ -148,22 +184,23 @@ TEST_F(FrameTest, F1AndHelpContentsOpenTheViewerAndClosingLetsItGo) {
 }
 
 TEST_F(FrameTest, AboutIsModelessAndOneWindowForItsObject) {
-    Command(283);
-    ASSERT_TRUE(Window->AboutDialog->IsWindow());
-    QDialog* about = Window->AboutDialog->GetHandle();
+    Command(CM_ABOUT);
+    ASSERT_TRUE(Probe().AboutDialog()->IsWindow());
+    QDialog* about = Probe().AboutDialog()->GetHandle();
     EXPECT_TRUE(about->isVisible());
     EXPECT_FALSE(about->isModal());
     EXPECT_EQ(about->windowTitle(), "About");
-    EXPECT_NE(Window->AboutDialog->GetDlgItemText(301, 240).find("Kestrova"), std::string::npos);
+    EXPECT_NE(Probe().AboutDialog()->GetDlgItemText(IDC_ABOUTTEXT, 240).find("Kestrova"),
+              std::string::npos);
     ExpectTextsFit(*about);
-    Command(283);
-    EXPECT_EQ(Window->AboutDialog->GetHandle(), about);
+    Command(CM_ABOUT);
+    EXPECT_EQ(Probe().AboutDialog()->GetHandle(), about);
     EXPECT_EQ(Frame->GetHandle()->findChildren<QDialog*>().size(), 1);
     // Ok closes it; the next command shows it again.
-    QTest::mouseClick(Window->AboutDialog->GetDlgItem(1), Qt::LeftButton);
+    QTest::mouseClick(Probe().AboutDialog()->GetDlgItem(IDOK), Qt::LeftButton);
     EXPECT_FALSE(about->isVisible());
-    Command(283);
-    EXPECT_TRUE(Window->AboutDialog->GetHandle()->isVisible());
+    Command(CM_ABOUT);
+    EXPECT_TRUE(Probe().AboutDialog()->GetHandle()->isVisible());
 }
 
 TEST_F(FrameTest, ClosingAsksOnlyWhileCurvesAreUnsaved) {
@@ -181,7 +218,7 @@ TEST_F(FrameTest, ClosingAsksOnlyWhileCurvesAreUnsaved) {
     EXPECT_EQ(Ui->Boxes[1].Caption, "Close");
     EXPECT_EQ(Ui->Boxes[1].Flags, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2);
 
-    Window->DataSaved = 1; // as after Save Data As
+    Probe().MarkDataSaved(); // as after Save Data As
     EXPECT_TRUE(main->close());
     EXPECT_EQ(Ui->Boxes.size(), 2u);
 
@@ -189,6 +226,21 @@ TEST_F(FrameTest, ClosingAsksOnlyWhileCurvesAreUnsaved) {
     AddPoint(2, 2); // drawn since the save
     Ui->BoxAnswers.push_back(IDYES);
     EXPECT_TRUE(main->close());
+}
+
+TEST_F(FrameTest, FirstStartAsksOnceAboutThe3dControls) {
+    StopApp();
+    std::filesystem::remove(ConfigDir / "kestrova.ini");
+    Ui->BoxAnswers.push_back(IDYES);
+    StartApp();
+    ASSERT_EQ(Ui->Boxes.size(), 1u);
+    EXPECT_EQ(Ui->Boxes[0].Text.rfind("Sorry, cannot use Microsoft 3-D Controls Library", 0), 0u);
+    EXPECT_EQ(Ui->Boxes[0].Caption, "Kestrova Ctl3d error");
+    EXPECT_EQ(Ui->Boxes[0].Flags, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2);
+    StopApp();
+    EXPECT_EQ(IniText().rfind("[Startup]\nShowCtl3DError=0\n", 0), 0u);
+    StartApp();
+    EXPECT_EQ(Ui->Boxes.size(), 1u) << "not asked again";
 }
 
 } // namespace

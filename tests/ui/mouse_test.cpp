@@ -12,6 +12,7 @@
 #include "image/imageload.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QImage>
 #include <QMouseEvent>
 #include <QTest>
@@ -100,16 +101,12 @@ protected:
         TBmp bmp;
         bmp.Width = width;
         bmp.Height = height;
-        TImageLoad load = LoadImage(Files.Write(bmp), Window->BackupBits);
+        TImageLoad load = LoadImage(Files.Write(bmp), Probe().BackupBits());
         ASSERT_NE(load.Dib, nullptr);
         ASSERT_TRUE(load.Messages.empty());
-        Window->Dib = std::move(load.Dib);
-        Window->ImageWidth = width;
-        Window->ImageHeight = height;
-        Window->ImageSrcRect = {0, 0, width, height};
-        Window->ImageMoved = 0;
-        Command(231);
-        ASSERT_EQ(Window->ShowImage, 1);
+        Probe().SetImage(std::move(load.Dib));
+        Command(CM_IMAGE);
+        ASSERT_TRUE(MenuAction(CM_IMAGE)->isChecked());
     }
 
     TTempFiles Files;
@@ -118,7 +115,7 @@ protected:
 TEST_F(MouseTest, DrawingPlacesThePointWhereTheButtonIsReleased) {
     GraphScale.SetScale(0, 8668, 8668, 0, 10, -1, 20, 1);
     BeginCurve();
-    Window->DataSaved = 1;
+    Probe().MarkDataSaved();
     const QPoint press(100, 100), release(321, 234);
 
     Press(Qt::LeftButton, press);
@@ -127,20 +124,21 @@ TEST_F(MouseTest, DrawingPlacesThePointWhereTheButtonIsReleased) {
     Move(release);
     EXPECT_TRUE(Window->Canvas() == before) << "no rubber band while placing a point";
     const TPoint at = Logical(release);
-    EXPECT_EQ(Window->XGadget.GetText(), Pane("X=%-10.10g", GridX(at.X)));
-    EXPECT_EQ(Window->YGadget.GetText(), Pane("Y=%-10.10g", GridY(at.Y)));
+    EXPECT_EQ(XPane(), Pane("X=%-10.10g", GridX(at.X)));
+    EXPECT_EQ(YPane(), Pane("Y=%-10.10g", GridY(at.Y)));
     Release(Qt::LeftButton, release);
 
     EXPECT_TRUE(HasCursor("CROSSCURSOR"));
-    EXPECT_EQ(Window->DragDC, nullptr);
+    EXPECT_FALSE(Probe().Dragging());
     const std::vector<TCurvePoint> points = Points(0);
     ASSERT_EQ(points.size(), 1u);
     EXPECT_DOUBLE_EQ(points[0].X, GridX(at.X));
     EXPECT_DOUBLE_EQ(points[0].Y, GridY(at.Y));
-    EXPECT_EQ(Window->PointCount, 1u);
-    EXPECT_EQ(Window->DataSaved, 0);
-    EXPECT_EQ(Window->DrawMode, 1);
-    EXPECT_EQ(Window->MessageGadget.GetText(), "Curves: 1  Points: 1");
+    EXPECT_EQ(Probe().PointCount(), 1u);
+    EXPECT_EQ(Probe().DataSaved(), 0);
+    EXPECT_EQ(Probe().DrawMode(), 1);
+    EXPECT_EQ(Probe().Curve(0)->Dc, nullptr) << "the click's context is gone";
+    EXPECT_EQ(MessagePane(), "Curves: 1  Points: 1");
     // The symbol is drawn at once in the curve's yellow, without a repaint.
     bool yellow = false;
     for (int dy = -10; dy <= 10; ++dy)
@@ -164,7 +162,7 @@ TEST_F(MouseTest, PointsLieOnTheGridAlsoInTheMargins) {
     }
     EXPECT_LT(points[0].X, 0.0);
     EXPECT_GT(points[0].Y, 100.0);
-    EXPECT_EQ(Window->MessageGadget.GetText(), "Curves: 1  Points: 4");
+    EXPECT_EQ(MessagePane(), "Curves: 1  Points: 4");
 }
 
 TEST_F(MouseTest, DoubleClickPlacesOnePoint) {
@@ -174,9 +172,9 @@ TEST_F(MouseTest, DoubleClickPlacesOnePoint) {
     Release(Qt::LeftButton, p);
     QTest::mouseDClick(Client(), Qt::LeftButton, {}, p);
     Release(Qt::LeftButton, p);
-    EXPECT_EQ(Window->Curves[0]->GetCount(), 1u);
-    EXPECT_EQ(Window->PointCount, 1u);
-    EXPECT_EQ(Window->LeftButtonDown, 0);
+    EXPECT_EQ(Probe().Curve(0)->GetCount(), 1u);
+    EXPECT_EQ(Probe().PointCount(), 1u);
+    EXPECT_EQ(Probe().LeftButtonDown(), 0);
 }
 
 TEST_F(MouseTest, NoMemoryForAPointEndsDrawingAndKeepsThePointsBefore) {
@@ -190,11 +188,11 @@ TEST_F(MouseTest, NoMemoryForAPointEndsDrawingAndKeepsThePointsBefore) {
     EXPECT_EQ(Ui->Boxes[1].Text, "Sorry, not enough memory for more data!");
     EXPECT_EQ(Ui->Boxes[1].Caption, "");
     EXPECT_EQ(Ui->Boxes[1].Flags, MB_OK | MB_ICONEXCLAMATION);
-    EXPECT_EQ(Window->DrawMode, 0);
-    EXPECT_EQ(Window->Curves[0]->GetCount(), 100u);
-    EXPECT_EQ(Window->PointCount, 100u);
-    EXPECT_EQ(Window->MessageGadget.GetText(), "Curves: 1  Points: 100");
-    EXPECT_EQ(Window->DragDC, nullptr);
+    EXPECT_EQ(Probe().DrawMode(), 0);
+    EXPECT_EQ(Probe().Curve(0)->GetCount(), 100u);
+    EXPECT_EQ(Probe().PointCount(), 100u);
+    EXPECT_EQ(MessagePane(), "Curves: 1  Points: 100");
+    EXPECT_FALSE(Probe().Dragging());
 }
 
 TEST_F(MouseTest, LeftDragZoomsToTheRectangle) {
@@ -204,15 +202,15 @@ TEST_F(MouseTest, LeftDragZoomsToTheRectangle) {
     Move(to);
     Release(Qt::LeftButton, to);
     EXPECT_TRUE(HasCursor("CROSSCURSOR"));
-    EXPECT_EQ(Window->DragDC, nullptr);
+    EXPECT_FALSE(Probe().Dragging());
 
     const TPoint a = Logical(from), b = Logical(to);
-    EXPECT_EQ(Window->DragRect, (TRect{b.X, b.Y, a.X, a.Y}));
+    EXPECT_EQ(Probe().DragRect(), (TRect{b.X, b.Y, a.X, a.Y}));
     EXPECT_DOUBLE_EQ(GraphScale.GetXMin(), b.X * 100.0 / 8668);
     EXPECT_DOUBLE_EQ(GraphScale.GetXMax(), a.X * 100.0 / 8668);
     EXPECT_DOUBLE_EQ(GraphScale.GetYMin(), b.Y * 100.0 / 8668);
     EXPECT_DOUBLE_EQ(GraphScale.GetYMax(), a.Y * 100.0 / 8668);
-    EXPECT_EQ(Window->MessageGadget.GetText(), "Curves: 0  Points: 0");
+    EXPECT_EQ(MessagePane(), "Curves: 0  Points: 0");
 }
 
 TEST_F(MouseTest, DragPastTheRightEdgeReachesTheEdgeOfTheClientArea) {
@@ -223,7 +221,7 @@ TEST_F(MouseTest, DragPastTheRightEdgeReachesTheEdgeOfTheClientArea) {
 }
 
 TEST_F(MouseTest, ClickOrLineWithoutAreaChangesNothing) {
-    ASSERT_EQ(Window->MessageGadget.GetText(), "Ready");
+    ASSERT_EQ(MessagePane(), "Ready");
     Click(Qt::LeftButton, QPoint(300, 200));
     Drag(Qt::LeftButton, QPoint(100, 200), QPoint(500, 200));
     Drag(Qt::LeftButton, QPoint(100, 50), QPoint(100, 450));
@@ -231,9 +229,33 @@ TEST_F(MouseTest, ClickOrLineWithoutAreaChangesNothing) {
     EXPECT_EQ(GraphScale.GetXMax(), 100.0);
     EXPECT_EQ(GraphScale.GetYMin(), 0.0);
     EXPECT_EQ(GraphScale.GetYMax(), 100.0);
-    EXPECT_EQ(Window->MessageGadget.GetText(), "Ready");
-    EXPECT_EQ(Window->DragDC, nullptr);
+    EXPECT_EQ(MessagePane(), "Ready");
+    EXPECT_FALSE(Probe().Dragging());
     EXPECT_TRUE(HasCursor("CROSSCURSOR"));
+}
+
+TEST_F(MouseTest, SlipsShorterThanTheDragDistanceAreClicks) {
+    const int distance = std::max(4, QApplication::startDragDistance());
+    const QPoint at(300, 200), slip = at + QPoint(distance - 2, 1);
+    Grab();
+    const QImage painted = Window->Canvas().copy();
+    Drag(Qt::LeftButton, at, slip);
+    EXPECT_EQ(GraphScale.GetXMax(), 100.0) << "no zoom";
+    EXPECT_TRUE(Window->Canvas() == painted) << "no band left behind";
+
+    ShowImage(400, 300);
+    BeginCurve();
+    Drag(Qt::RightButton, at, slip);
+    EXPECT_EQ(Probe().DrawMode(), 0) << "the curve ends all the same";
+    EXPECT_EQ(Probe().ImageSrcRect(), (TRect{0, 0, 400, 300})) << "no stretch";
+    EXPECT_EQ(Probe().ImageMoved(), 0);
+
+    // From the drag distance on, a drag.
+    const QPoint far = at + QPoint(distance - 1, 1);
+    Drag(Qt::RightButton, at, far);
+    EXPECT_EQ(Probe().ImageMoved(), 1);
+    Drag(Qt::LeftButton, at, far);
+    EXPECT_NE(GraphScale.GetXMax(), 100.0);
 }
 
 TEST_F(MouseTest, RubberBandIsDrawnByXorAndTakenOffAgain) {
@@ -276,40 +298,40 @@ TEST_F(MouseTest, PanesShowThePointerWithADecimalPoint) {
     GraphScale.SetScale(0, 8668, 8668, 0, 12.5 - at.X / 2.0, -0.25 - at.Y / 2.0,
                         12.5 - at.X / 2.0 + 4334, -0.25 - at.Y / 2.0 + 4334);
     Move(p);
-    EXPECT_EQ(Window->XGadget.GetText(), "X=12.5      ");
-    EXPECT_EQ(Window->YGadget.GetText(), "Y=-0.25     ");
+    EXPECT_EQ(XPane(), "X=12.5      ");
+    EXPECT_EQ(YPane(), "Y=-0.25     ");
 
     GraphScale.SetScale(0, 8668, 8668, 0, 0, 0, 100, 100);
     Move(QPoint(-40, Client()->height() + 40)); // clamped to the lower left corner
-    EXPECT_EQ(Window->XGadget.GetText(), "X=-7.683433318");
-    EXPECT_EQ(Window->YGadget.GetText(), "Y=-7.683433318");
+    EXPECT_EQ(XPane(), "X=-7.683433318");
+    EXPECT_EQ(YPane(), "Y=-7.683433318");
 }
 
 TEST_F(MouseTest, RightPressEndsDrawingAlsoWithoutAnImage) {
     BeginCurve();
     Click(Qt::LeftButton, QPoint(200, 200));
     Move(QPoint(210, 210));
-    const std::string x = Window->XGadget.GetText(), y = Window->YGadget.GetText();
+    const std::string x = XPane(), y = YPane();
 
     Press(Qt::RightButton, QPoint(300, 300));
-    EXPECT_EQ(Window->DrawMode, 0);
-    EXPECT_EQ(Window->CurrentCurve, 0);
-    EXPECT_EQ(Window->MessageGadget.GetText(), "Curves: 1  Points: 1");
-    EXPECT_EQ(Window->DragDC, nullptr);
+    EXPECT_EQ(Probe().DrawMode(), 0);
+    EXPECT_EQ(Probe().CurrentCurve(), 0);
+    EXPECT_EQ(MessagePane(), "Curves: 1  Points: 1");
+    EXPECT_FALSE(Probe().Dragging());
     EXPECT_TRUE(HasCursor("CROSSCURSOR"));
     Move(QPoint(400, 100)); // no image: the panes stay
-    EXPECT_EQ(Window->XGadget.GetText(), x);
-    EXPECT_EQ(Window->YGadget.GetText(), y);
+    EXPECT_EQ(XPane(), x);
+    EXPECT_EQ(YPane(), y);
     Release(Qt::RightButton, QPoint(400, 100));
-    EXPECT_EQ(Window->RightButtonDown, 0);
-    EXPECT_EQ(Window->MessageGadget.GetText(), "Curves: 1  Points: 1");
+    EXPECT_EQ(Probe().RightButtonDown(), 0);
+    EXPECT_EQ(MessagePane(), "Curves: 1  Points: 1");
 
     // A curve begun and left without a point goes again.
-    Command(241);
+    Command(CM_DRAW);
     Click(Qt::RightButton, QPoint(300, 300));
-    EXPECT_EQ(Window->DrawMode, 0);
-    EXPECT_EQ(Window->CurrentCurve, 0);
-    EXPECT_EQ(Window->Curves[1], nullptr);
+    EXPECT_EQ(Probe().DrawMode(), 0);
+    EXPECT_EQ(Probe().CurrentCurve(), 0);
+    EXPECT_EQ(Probe().Curve(1), nullptr);
 }
 
 TEST_F(MouseTest, OtherButtonDuringALeftDragHasNoEffect) {
@@ -317,14 +339,14 @@ TEST_F(MouseTest, OtherButtonDuringALeftDragHasNoEffect) {
     const QPoint target(250, 350);
     Press(Qt::LeftButton, QPoint(100, 100));
     Click(Qt::RightButton, QPoint(400, 400));
-    EXPECT_EQ(Window->DrawMode, 1) << "a right press does not end drawing mid-click";
-    EXPECT_EQ(Window->RightButtonDown, 0);
+    EXPECT_EQ(Probe().DrawMode(), 1) << "a right press does not end drawing mid-click";
+    EXPECT_EQ(Probe().RightButtonDown(), 0);
     Move(target);
     Release(Qt::LeftButton, target);
-    ASSERT_EQ(Window->Curves[0]->GetCount(), 1u);
+    ASSERT_EQ(Probe().Curve(0)->GetCount(), 1u);
     EXPECT_DOUBLE_EQ(Points(0)[0].X, Logical(target).X * 100.0 / 8668);
 
-    Command(241);
+    Command(CM_DRAW);
     const QPoint from(100, 100), to(300, 300);
     Press(Qt::LeftButton, from);
     Move(QPoint(200, 200));
@@ -333,13 +355,13 @@ TEST_F(MouseTest, OtherButtonDuringALeftDragHasNoEffect) {
     Release(Qt::LeftButton, to);
     EXPECT_DOUBLE_EQ(GraphScale.GetXMin(), Logical(from).X * 100.0 / 8668);
     EXPECT_DOUBLE_EQ(GraphScale.GetXMax(), Logical(to).X * 100.0 / 8668);
-    EXPECT_EQ(Window->LeftButtonDown, 0);
-    EXPECT_EQ(Window->RightButtonDown, 0);
+    EXPECT_EQ(Probe().LeftButtonDown(), 0);
+    EXPECT_EQ(Probe().RightButtonDown(), 0);
 }
 
 TEST_F(MouseTest, RightDragStretchesTheImageAndRecallPutsItBack) {
     ShowImage(400, 300);
-    ASSERT_FALSE(ToolButton(263)->isEnabled());
+    ASSERT_FALSE(ToolButton(CM_RECALL)->isEnabled());
     Grab();
     const QImage painted = Window->Canvas().copy();
     const QPoint from(150, 80), to(450, 380);
@@ -356,28 +378,28 @@ TEST_F(MouseTest, RightDragStretchesTheImageAndRecallPutsItBack) {
     const double kx = 400 * (1.0 / 8668), ky = 300 * (1.0 / 8668);
     const TRect narrowed{static_cast<int>(a.X * kx), static_cast<int>((8668 - a.Y) * ky),
                          static_cast<int>(b.X * kx), static_cast<int>((8668 - b.Y) * ky)};
-    EXPECT_EQ(Window->ImageSrcRect, narrowed);
-    EXPECT_EQ(Window->ImageMoved, 1);
-    EXPECT_EQ(Window->MessageGadget.GetText(), "Curves: 0  Points: 0");
+    EXPECT_EQ(Probe().ImageSrcRect(), narrowed);
+    EXPECT_EQ(Probe().ImageMoved(), 1);
+    EXPECT_EQ(MessagePane(), "Curves: 0  Points: 0");
 
     // Dragged over the whole client area and beyond: wider each time, but
     // never past the picture's borders.
     const QPoint beyond(Client()->width() + 30, Client()->height() + 30);
     Drag(Qt::RightButton, QPoint(0, 0), beyond);
-    const TRect wider = Window->ImageSrcRect;
+    const TRect wider = Probe().ImageSrcRect();
     EXPECT_LT(wider.Left, narrowed.Left);
     EXPECT_LT(wider.Top, narrowed.Top);
     EXPECT_GT(wider.Right, narrowed.Right);
     EXPECT_GT(wider.Bottom, narrowed.Bottom);
     for (int i = 0; i < 30; ++i)
         Drag(Qt::RightButton, QPoint(0, 0), beyond);
-    EXPECT_EQ(Window->ImageSrcRect, (TRect{0, 0, 400, 300}));
+    EXPECT_EQ(Probe().ImageSrcRect(), (TRect{0, 0, 400, 300}));
 
-    Frame->IdleAction();
-    ASSERT_TRUE(ToolButton(263)->isEnabled());
-    Command(263);
-    EXPECT_EQ(Window->ImageSrcRect, (TRect{0, 0, 400, 300}));
-    EXPECT_EQ(Window->ImageMoved, 0);
+    QCoreApplication::processEvents(); // what the event loop does next, no menu opened
+    ASSERT_TRUE(ToolButton(CM_RECALL)->isEnabled());
+    Command(CM_RECALL);
+    EXPECT_EQ(Probe().ImageSrcRect(), (TRect{0, 0, 400, 300}));
+    EXPECT_EQ(Probe().ImageMoved(), 0);
 }
 
 TEST_F(MouseTest, OtherButtonDuringARightDragHasNoEffect) {
@@ -386,21 +408,21 @@ TEST_F(MouseTest, OtherButtonDuringARightDragHasNoEffect) {
     Press(Qt::RightButton, from);
     Click(Qt::LeftButton, QPoint(20, 20));
     Drag(Qt::LeftButton, QPoint(30, 30), QPoint(60, 60));
-    EXPECT_EQ(Window->LeftButtonDown, 0);
+    EXPECT_EQ(Probe().LeftButtonDown(), 0);
     EXPECT_EQ(GraphScale.GetXMax(), 100.0) << "no zoom";
     Move(to);
     Release(Qt::RightButton, to);
     const TPoint a = Logical(from);
-    EXPECT_EQ(Window->ImageSrcRect.Left, static_cast<int>(a.X * (400 * (1.0 / 8668))));
-    EXPECT_EQ(Window->ImageMoved, 1);
+    EXPECT_EQ(Probe().ImageSrcRect().Left, static_cast<int>(a.X * (400 * (1.0 / 8668))));
+    EXPECT_EQ(Probe().ImageMoved(), 1);
 }
 
 TEST_F(MouseTest, RightDragWithoutAreaOrWithTheImageHiddenLeavesTheImage) {
     ShowImage(400, 300);
     Click(Qt::RightButton, QPoint(200, 200));
     Drag(Qt::RightButton, QPoint(100, 200), QPoint(300, 200));
-    EXPECT_EQ(Window->ImageSrcRect, (TRect{0, 0, 400, 300}));
-    EXPECT_EQ(Window->ImageMoved, 0);
+    EXPECT_EQ(Probe().ImageSrcRect(), (TRect{0, 0, 400, 300}));
+    EXPECT_EQ(Probe().ImageMoved(), 0);
 
     // The view switched off in the middle of a drag: the drag still ends
     // with its button, and the next left drag zooms from its own start.
@@ -408,8 +430,8 @@ TEST_F(MouseTest, RightDragWithoutAreaOrWithTheImageHiddenLeavesTheImage) {
     Window->CmImage();
     Move(QPoint(300, 300));
     Release(Qt::RightButton, QPoint(300, 300));
-    EXPECT_EQ(Window->DragDC, nullptr);
-    EXPECT_EQ(Window->ImageSrcRect, (TRect{0, 0, 400, 300}));
+    EXPECT_FALSE(Probe().Dragging());
+    EXPECT_EQ(Probe().ImageSrcRect(), (TRect{0, 0, 400, 300}));
     const QPoint from(200, 150), to(400, 350);
     Drag(Qt::LeftButton, from, to);
     EXPECT_DOUBLE_EQ(GraphScale.GetXMin(), Logical(from).X * 100.0 / 8668);
@@ -418,24 +440,24 @@ TEST_F(MouseTest, RightDragWithoutAreaOrWithTheImageHiddenLeavesTheImage) {
 TEST_F(MouseTest, ClientAreaWithoutWidthIgnoresTheMouse) {
     BeginCurve();
     Move(QPoint(100, 100));
-    const std::string x = Window->XGadget.GetText();
+    const std::string x = XPane();
     Client()->resize(0, Client()->height());
     ASSERT_EQ(Window->GetClientRect().Right, 0);
     Press(Qt::LeftButton, QPoint(0, 100));
     Move(QPoint(0, 50));
     Release(Qt::LeftButton, QPoint(0, 50));
-    EXPECT_EQ(Window->XGadget.GetText(), x);
-    EXPECT_EQ(Window->Curves[0]->GetCount(), 0u);
-    EXPECT_EQ(Window->PointCount, 0u);
-    EXPECT_EQ(Window->DragDC, nullptr);
-    EXPECT_EQ(Window->LeftButtonDown, 0);
+    EXPECT_EQ(XPane(), x);
+    EXPECT_EQ(Probe().Curve(0)->GetCount(), 0u);
+    EXPECT_EQ(Probe().PointCount(), 0u);
+    EXPECT_FALSE(Probe().Dragging());
+    EXPECT_EQ(Probe().LeftButtonDown(), 0);
 
-    Command(241);
+    Command(CM_DRAW);
     Client()->resize(0, Client()->height());
     ASSERT_EQ(Window->GetClientRect().Right, 0);
     Drag(Qt::LeftButton, QPoint(0, 100), QPoint(50, 300)); // band drawn on no canvas at all
     EXPECT_EQ(GraphScale.GetXMax(), 100.0);
-    EXPECT_EQ(Window->DragDC, nullptr);
+    EXPECT_FALSE(Probe().Dragging());
 }
 
 } // namespace

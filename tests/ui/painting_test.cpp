@@ -47,14 +47,16 @@ std::filesystem::path WriteBmp(const std::filesystem::path& dir, int w, int h, Q
     put(2835, 4);
     put(256, 4);
     put(0, 4);
-    put(static_cast<std::uint32_t>(qBlue(colour)) | (qGreen(colour) << 8) | (qRed(colour) << 16), 4);
+    put(static_cast<std::uint32_t>(qBlue(colour)) | (qGreen(colour) << 8) | (qRed(colour) << 16),
+        4);
     for (int i = 1; i < 256; ++i)
         put(0, 4);
     file.resize(file.size() + bits, 0);
     std::filesystem::create_directories(dir);
     const auto path = dir / "picture.bmp";
     std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
+        .write(reinterpret_cast<const char*>(file.data()),
+               static_cast<std::streamsize>(file.size()));
     return path;
 }
 
@@ -108,11 +110,26 @@ TEST_F(PaintingTest, BackgroundAxesAndTenDottedGridLinesEachWay) {
     EXPECT_LT(black, origin.Y - top.Y - 1);
 }
 
+TEST_F(PaintingTest, AxesAndGridTurnWhiteOnADarkBackground) {
+    Ui->ColorAnswers.push_back(TColor(0, 0, 128));
+    Command(CM_BKCOLOR);
+    const QImage image = Grab();
+    const TPoint origin = Device(0, 0), right = Device(8668, 0), top = Device(0, 8668);
+    for (int x = origin.X; x < right.X; ++x)
+        ASSERT_EQ(image.pixel(x, origin.Y), Rgb(255, 255, 255)) << x;
+    const int gridX = Device(866 * 5, 0).X;
+    int white = 0;
+    for (int y = top.Y + 1; y < origin.Y; ++y)
+        white += image.pixel(gridX, y) == Rgb(255, 255, 255);
+    EXPECT_GT(white, 0) << "dotted grid";
+    EXPECT_LT(white, origin.Y - top.Y - 1);
+}
+
 TEST_F(PaintingTest, CurvesAreDrawnWithTheirSlotPenAndSymbols) {
     BeginCurve();
     AddPoint(20, 20);
     AddPoint(80, 80);
-    Command(241);
+    Command(CM_DRAW);
     QImage image = Grab();
     const TPoint middle = Device(4334, 4334);
     bool yellow = false;
@@ -124,31 +141,29 @@ TEST_F(PaintingTest, CurvesAreDrawnWithTheirSlotPenAndSymbols) {
     // white brush; with symbols off, the background.
     const TPoint symbol = Device(1733, 1733);
     EXPECT_EQ(image.pixel(symbol.X - 3, symbol.Y - 3), Rgb(255, 255, 255));
-    Command(225);
+    Command(CM_SYMBOLS);
     image = Grab();
     EXPECT_EQ(image.pixel(symbol.X - 3, symbol.Y - 3), Rgb(192, 192, 192));
 }
 
 TEST_F(PaintingTest, ImageIsCombinedWithTheBackgroundByXor) {
-    Window->Dib = TDib::ReadFile(WriteBmp(ConfigDir, 4, 4, Rgb(0, 0, 255)).string());
-    ASSERT_NE(Window->Dib, nullptr);
-    Window->ImageWidth = 4;
-    Window->ImageHeight = 4;
-    Window->ImageSrcRect = {0, 0, 4, 4};
-    Window->ShowImage = 1;
+    std::unique_ptr<TDib> dib = TDib::ReadFile(WriteBmp(ConfigDir, 4, 4, Rgb(0, 0, 255)).string());
+    ASSERT_NE(dib, nullptr);
+    Probe().SetImage(std::move(dib));
+    Command(CM_IMAGE);
     QImage image = Grab();
     const TPoint inImage = Device(-60, -60); // inside the image square, off the graph
     EXPECT_EQ(image.pixel(inImage.X, inImage.Y), Rgb(192, 192, 192 ^ 255));
     const TPoint outside = Device(-400, -400);
     EXPECT_EQ(image.pixel(outside.X, outside.Y), Rgb(192, 192, 192));
-    EXPECT_TRUE(Window->RotationSlider->IsVisible());
-    EXPECT_EQ(Window->RotationSlider->GetPosition(), 50);
-    EXPECT_TRUE(MenuItemEnabled("&View", 231));
+    EXPECT_TRUE(Probe().RotationSlider()->IsVisible());
+    EXPECT_EQ(Probe().RotationSlider()->GetPosition(), 50);
+    EXPECT_TRUE(MenuItemEnabled("&View", CM_IMAGE));
 
-    Command(231); // image view off: plain background, slider hidden
+    Command(CM_IMAGE); // image view off: plain background, slider hidden
     image = Grab();
     EXPECT_EQ(image.pixel(inImage.X, inImage.Y), Rgb(192, 192, 192));
-    EXPECT_FALSE(Window->RotationSlider->IsVisible());
+    EXPECT_FALSE(Probe().RotationSlider()->IsVisible());
 }
 
 TEST_F(PaintingTest, SliderSitsInTheLowerRightCornerAtAnySize) {
@@ -156,23 +171,26 @@ TEST_F(PaintingTest, SliderSitsInTheLowerRightCornerAtAnySize) {
     Frame->GetHandle()->resize(500, 400);
     QCoreApplication::processEvents();
     const TRect client = Window->GetClientRect();
-    EXPECT_EQ(Window->RotationSlider->GetX() + Window->RotationSlider->GetWidth(), client.Right);
-    EXPECT_EQ(Window->RotationSlider->GetY() + Window->RotationSlider->GetHeight(), client.Bottom);
-    EXPECT_EQ(Window->RotationSlider->GetWidth(), 20);
-    EXPECT_EQ(Window->RotationSlider->GetHeight(), 100);
+    EXPECT_EQ(Probe().RotationSlider()->GetX() + Probe().RotationSlider()->GetWidth(),
+              client.Right);
+    EXPECT_EQ(Probe().RotationSlider()->GetY() + Probe().RotationSlider()->GetHeight(),
+              client.Bottom);
+    EXPECT_EQ(Probe().RotationSlider()->GetWidth(), 20);
+    EXPECT_EQ(Probe().RotationSlider()->GetHeight(), 100);
 }
 
 TEST_F(PaintingTest, BackgroundColourIsWrittenAtExitAndFoundAtTheNextStart) {
-    EXPECT_EQ(Window->BkColor, TColor(192, 192, 192));
+    EXPECT_EQ(Window->GetBkgndColor(), TColor(192, 192, 192));
     StopApp();
-    EXPECT_EQ(IniText(), "[Startup]\nBkColorRed=192\nBkColorGreen=192\nBkColorBlue=192\n");
+    EXPECT_EQ(IniText(), "[Startup]\nShowCtl3DError=0\nBkColorRed=192\nBkColorGreen=192\n"
+                         "BkColorBlue=192\n");
 
     StartApp();
     Ui->ColorAnswers.push_back(TColor(10, 20, 30));
-    Command(223);
+    Command(CM_BKCOLOR);
     StopApp();
     StartApp();
-    EXPECT_EQ(Window->BkColor, TColor(10, 20, 30));
+    EXPECT_EQ(Window->GetBkgndColor(), TColor(10, 20, 30));
     EXPECT_EQ(Grab().pixel(2, 2), Rgb(10, 20, 30));
 }
 

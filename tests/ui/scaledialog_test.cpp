@@ -23,8 +23,6 @@
 
 namespace {
 
-enum : int { MinX = 201, MinY = 202, MaxX = 203, MaxY = 204, FitX = 205, FitY = 206 };
-
 // The Scale dialog run on the real window, its fields typed into and its
 // buttons clicked while it is open.
 class ScaleDialogTest : public UiTest {
@@ -51,10 +49,10 @@ protected:
     }
     static void TypeRanges(TSetScaleDial& d, const char* minX, const char* maxX, const char* minY,
                            const char* maxY) {
-        Type(d, MinX, minX);
-        Type(d, MaxX, maxX);
-        Type(d, MinY, minY);
-        Type(d, MaxY, maxY);
+        Type(d, IDC_MINX, minX);
+        Type(d, IDC_MAXX, maxX);
+        Type(d, IDC_MINY, minY);
+        Type(d, IDC_MAXY, maxY);
     }
     static QCheckBox* Box(TSetScaleDial& d, int id) {
         return qobject_cast<QCheckBox*>(d.GetDlgItem(id));
@@ -76,7 +74,7 @@ protected:
         BeginCurve();
         for (const TCurvePoint& p : points)
             AddPoint(p.X, p.Y);
-        Command(241);
+        Command(CM_DRAW);
     }
 };
 
@@ -84,22 +82,22 @@ TEST_F(ScaleDialogTest, FieldsShowTheScaleRightAlignedInTen) {
     const int result = Run([](TSetScaleDial& d) {
         EXPECT_EQ(d.GetHandle()->windowTitle().toStdString(), "Scale");
         ExpectTextsFit(*d.GetHandle());
-        EXPECT_EQ(Text(d, MinX), "         0");
-        EXPECT_EQ(Text(d, MaxX), "       100");
-        EXPECT_EQ(Text(d, MinY), "         0");
-        EXPECT_EQ(Text(d, MaxY), "       100");
-        EXPECT_FALSE(Box(d, FitX)->isChecked());
-        EXPECT_FALSE(Box(d, FitY)->isChecked());
+        EXPECT_EQ(Text(d, IDC_MINX), "         0");
+        EXPECT_EQ(Text(d, IDC_MAXX), "       100");
+        EXPECT_EQ(Text(d, IDC_MINY), "         0");
+        EXPECT_EQ(Text(d, IDC_MAXY), "       100");
+        EXPECT_FALSE(Box(d, IDC_FITX)->isChecked());
+        EXPECT_FALSE(Box(d, IDC_FITY)->isChecked());
         Click(d, IDCANCEL);
     });
     EXPECT_EQ(result, IDCANCEL);
 
     GraphScale.SetScale(0, 8668, 8668, 0, -0.5, 1.0 / 3, 1234567.891, 2e12);
     Run([](TSetScaleDial& d) {
-        EXPECT_EQ(Text(d, MinX), "      -0.5");
-        EXPECT_EQ(Text(d, MaxX), "1234567.891");
-        EXPECT_EQ(Text(d, MinY), "0.3333333333");
-        EXPECT_EQ(Text(d, MaxY), "     2e+12");
+        EXPECT_EQ(Text(d, IDC_MINX), "      -0.5");
+        EXPECT_EQ(Text(d, IDC_MAXX), "1234567.891");
+        EXPECT_EQ(Text(d, IDC_MINY), "0.3333333333");
+        EXPECT_EQ(Text(d, IDC_MAXY), "     2e+12");
     });
 }
 
@@ -113,8 +111,8 @@ TEST_F(ScaleDialogTest, FittingNeedsTwoPointsInAll) {
     auto boxesEnabled = [this] {
         bool enabled[2] = {};
         Run([&](TSetScaleDial& d) {
-            enabled[0] = Box(d, FitX)->isEnabled();
-            enabled[1] = Box(d, FitY)->isEnabled();
+            enabled[0] = Box(d, IDC_FITX)->isEnabled();
+            enabled[1] = Box(d, IDC_FITY)->isEnabled();
         });
         EXPECT_EQ(enabled[0], enabled[1]);
         return enabled[0];
@@ -138,26 +136,32 @@ TEST_F(ScaleDialogTest, OkAppliesTheTypedRanges) {
     EXPECT_TRUE(Ui->Boxes.empty());
 }
 
-TEST_F(ScaleDialogTest, BothBoxesFitTheRangesToAllCurves) {
+// Each checked box fits its range to all curves, over whatever its fields
+// hold; a range whose box is clear is the one typed.
+TEST_F(ScaleDialogTest, CheckedBoxesFitTheirRangesAndTheOthersAreTyped) {
+    const struct {
+        bool FitX, FitY;
+        const char *MinX, *MaxX, *MinY, *MaxY;
+        double XMin, XMax, YMin, YMax;
+    } rows[] = {
+        {true, true, "abc", "", "7", "7", 1, 5, 10, 20},
+        {true, false, "abc", "", "-1", "1", 1, 5, -1, 1},
+        {false, true, "-1", "1", "", "abc", -1, 1, 10, 20},
+    };
     Curve({{2, 10}, {5, 12}});
     Curve({{1, 20}, {3, 15}});
-    Run([](TSetScaleDial& d) {
-        TypeRanges(d, "abc", "", "7", "7");
-        Click(d, FitX);
-        Click(d, FitY);
-        Click(d, IDOK);
-    });
-    ExpectScale(1, 5, 10, 20);
-}
-
-TEST_F(ScaleDialogTest, OneBoxFitsItsRangeAndTheOtherIsTyped) {
-    Curve({{2, 10}, {5, 12}});
-    Run([](TSetScaleDial& d) {
-        TypeRanges(d, "abc", "", "-1", "1");
-        Click(d, FitX);
-        Click(d, IDOK);
-    });
-    ExpectScale(2, 5, -1, 1);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << "fit X " << row.FitX << ", fit Y " << row.FitY);
+        Run([&](TSetScaleDial& d) {
+            TypeRanges(d, row.MinX, row.MaxX, row.MinY, row.MaxY);
+            if (row.FitX)
+                Click(d, IDC_FITX);
+            if (row.FitY)
+                Click(d, IDC_FITY);
+            Click(d, IDOK);
+        });
+        ExpectScale(row.XMin, row.XMax, row.YMin, row.YMax);
+    }
 }
 
 TEST_F(ScaleDialogTest, InvalidRangesKeepTheDialogOpen) {
@@ -169,7 +173,6 @@ TEST_F(ScaleDialogTest, InvalidRangesKeepTheDialogOpen) {
         } const refused[] = {
             {"1", "1", "0", "1"},          // empty
             {"0", "1", "3", "2"},          // reversed
-            {"abc", "xyz", "0", "1"},      // no numbers: both 0
             {"-1e400", "1e400", "0", "1"}, // a span no double holds
         };
         for (const auto& r : refused) {
@@ -177,22 +180,22 @@ TEST_F(ScaleDialogTest, InvalidRangesKeepTheDialogOpen) {
             Ui->BoxAnswers.push_back(IDOK);
             Click(d, IDOK);
             ASSERT_TRUE(IsOpen(d)) << r.MinX << " " << r.MaxX << " " << r.MinY << " " << r.MaxY;
-            EXPECT_EQ(Text(d, MinX), r.MinX);
+            EXPECT_EQ(Text(d, IDC_MINX), r.MinX);
         }
         // A fitted range of no width is refused too; the fields keep what
         // was typed.
         TypeRanges(d, "0", "1", "0", "1");
-        Click(d, FitX);
+        Click(d, IDC_FITX);
         Ui->BoxAnswers.push_back(IDOK);
         Click(d, IDOK);
         ASSERT_TRUE(IsOpen(d));
-        EXPECT_EQ(Text(d, MinX), "0");
-        EXPECT_EQ(Text(d, MaxX), "1");
-        EXPECT_TRUE(Box(d, FitX)->isChecked());
+        EXPECT_EQ(Text(d, IDC_MINX), "0");
+        EXPECT_EQ(Text(d, IDC_MAXX), "1");
+        EXPECT_TRUE(Box(d, IDC_FITX)->isChecked());
         Click(d, IDCANCEL);
     });
     EXPECT_EQ(result, IDCANCEL);
-    ASSERT_EQ(Ui->Boxes.size(), 6u); // the first-curve hint, then five refusals
+    ASSERT_EQ(Ui->Boxes.size(), 5u); // the first-curve hint, then four refusals
     for (std::size_t i = 1; i < Ui->Boxes.size(); ++i) {
         EXPECT_EQ(Ui->Boxes[i].Text, "Invalid ranges!");
         EXPECT_EQ(Ui->Boxes[i].Caption, "");
@@ -201,28 +204,55 @@ TEST_F(ScaleDialogTest, InvalidRangesKeepTheDialogOpen) {
     ExpectScale(-1, 1, -2, 2);
 }
 
-TEST_F(ScaleDialogTest, FieldsReadTheNumberInFrontOfTheirFirstNineteenCharacters) {
+TEST_F(ScaleDialogTest, EachFieldHoldsOneNumberAndACommaReadsAsThePoint) {
     Run([](TSetScaleDial& d) {
-        TypeRanges(d, "  2.5e1xyz", "1234567890123456789999", "abc", ".5");
+        TypeRanges(d, "  2.5e1 ", "1234567890123456789999", "-1,5", ".5");
         Click(d, IDOK);
     });
-    ExpectScale(25, 1234567890123456789.0, 0, 0.5);
-    Run([](TSetScaleDial& d) {
-        TypeRanges(d, "-1", "3,75", "0", "1"); // always a decimal point
+    ExpectScale(25, 1234567890123456789999.0, -1.5, 0.5);
+}
+
+TEST_F(ScaleDialogTest, AFieldHoldingAnythingElseIsNamedAndTakesTheFocus) {
+    Curve({{1, 10}, {5, 20}});
+    GraphScale.SetScale(0, 8668, 8668, 0, -1, -2, 1, 2);
+    const struct {
+        int Id;
+        const char* Text;
+        const char* Message;
+    } rows[] = {
+        {IDC_MINX, "1e3abc", "Invalid number in Min X!"},
+        {IDC_MAXX, "2,5,1", "Invalid number in Max X!"},
+        {IDC_MINY, "", "Invalid number in Min Y!"},
+        {IDC_MAXY, "abc", "Invalid number in Max Y!"},
+    };
+    Run([&](TSetScaleDial& d) {
+        for (const auto& row : rows) {
+            TypeRanges(d, "0", "1", "0", "1");
+            Type(d, row.Id, row.Text);
+            Ui->BoxAnswers.push_back(IDOK);
+            Click(d, IDOK);
+            ASSERT_TRUE(IsOpen(d)) << row.Text;
+            EXPECT_EQ(d.GetHandle()->focusWidget(), d.GetDlgItem(row.Id)) << row.Text;
+            EXPECT_EQ(Ui->Boxes.back().Text, row.Message);
+            EXPECT_EQ(Ui->Boxes.back().Flags, MB_OK | MB_ICONEXCLAMATION);
+        }
+        // The text of a range fitted to the curves is not read.
+        TypeRanges(d, "abc", "", "0", "1");
+        Click(d, IDC_FITX);
         Click(d, IDOK);
     });
-    ExpectScale(-1, 3, 0, 1);
+    ExpectScale(1, 5, 0, 1);
 }
 
 TEST_F(ScaleDialogTest, ADecimalPointAlsoUnderACommaLocale) {
     KESTROVA_WITH_COMMA_LOCALE(comma);
     GraphScale.SetScale(0, 8668, 8668, 0, 0.25, 0, 1, 1);
     Run([](TSetScaleDial& d) {
-        EXPECT_EQ(Text(d, MinX), "      0.25");
+        EXPECT_EQ(Text(d, IDC_MINX), "      0.25");
         TypeRanges(d, "-1,5", "2.5", "0", "1");
         Click(d, IDOK);
     });
-    ExpectScale(-1, 2.5, 0, 1);
+    ExpectScale(-1.5, 2.5, 0, 1);
 }
 
 // Through the View menu, as a user does: tabbing from field to field and
@@ -237,7 +267,7 @@ protected:
             if (dialog->isVisible())
                 dialog->reject();
         });
-        Command(221);
+        Command(CM_SCALE);
     }
     // The controls Tab visits, in its order.
     static std::vector<QWidget*> TabOrder(QDialog& dialog) {

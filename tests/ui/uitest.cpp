@@ -1,6 +1,8 @@
 #include "uitest.h"
 
 #include "core/curve.h"
+#include "core/curveflags.h"
+#include "core/graphscale.h"
 #include "framework/decoratedframe.h"
 #include "framework/gdi/messagebox.h"
 #include "framework/gdi/recordingdc.h"
@@ -21,14 +23,13 @@
 #include <fstream>
 #include <sstream>
 
-#include <unistd.h>
-
 void UiTest::SetUp() {
-    ConfigDir = std::filesystem::temp_directory_path() /
-                ("kestrova-ui-" + std::to_string(::getpid()) + "-" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(ConfigDir);
     setenv("XDG_CONFIG_HOME", ConfigDir.c_str(), 1);
+    // As a user who answered the 3-D controls question once: the tests of
+    // that question start without these settings.
+    std::ofstream(ConfigDir / "kestrova.ini") << "[Startup]\nShowCtl3DError=0\n";
+    ResetCurveFlags();
+    GraphScale = TGraphScale();
     auto ui = std::make_unique<TScriptedUserInterface>();
     Ui = ui.get();
     TUserInterface::Install(std::move(ui));
@@ -39,7 +40,6 @@ void UiTest::TearDown() {
     StopApp();
     EXPECT_TRUE(Ui->BoxAnswers.empty()) << "scripted answers left over";
     TUserInterface::Install(nullptr);
-    std::filesystem::remove_all(ConfigDir);
 }
 
 void UiTest::StartApp() {
@@ -114,23 +114,44 @@ std::string UiTest::Hint() const {
     return Frame->GetHandle()->statusBar()->currentMessage().toStdString();
 }
 
+namespace {
+
+// Pane i of the status bar, left to right, as its label shows it.
+std::string PaneText(const TDecoratedFrame& frame, int i) {
+    const auto panes = frame.GetHandle()->statusBar()->findChildren<QLabel*>();
+    EXPECT_EQ(panes.size(), 3) << "the X, Y and message panes";
+    return panes.size() > i ? panes[i]->text().toStdString() : std::string();
+}
+
+} // namespace
+
+std::string UiTest::XPane() const {
+    return PaneText(*Frame, 0);
+}
+
+std::string UiTest::YPane() const {
+    return PaneText(*Frame, 1);
+}
+
+std::string UiTest::MessagePane() const {
+    return PaneText(*Frame, 2);
+}
+
 void UiTest::BeginCurve() {
-    if (Window->CurrentCurve == -1)
+    if (Probe().CurrentCurve() == -1)
         Ui->BoxAnswers.push_back(IDOK);
-    Command(241);
-    ASSERT_EQ(Window->DrawMode, 1);
+    Command(CM_DRAW);
+    ASSERT_EQ(Probe().DrawMode(), 1);
 }
 
 void UiTest::AddPoint(double x, double y) {
-    Window->Curves[Window->CurrentCurve]->AddPoint(x, y);
-    ++Window->PointCount;
-    Window->DataSaved = 0;
+    Probe().AddPoint(x, y);
     Frame->IdleAction();
 }
 
 std::vector<TCurvePoint> UiTest::Points(int slot) const {
     std::vector<TCurvePoint> points;
-    TCurve& curve = *Window->Curves[slot];
+    TCurve& curve = *Probe().Curve(slot);
     curve.Rewind();
     for (TCurvePoint p; curve.NextPoint(p);)
         points.push_back(p);

@@ -2,7 +2,10 @@
 
 #include "app/drawapp.h"
 #include "core/curvepoint.h"
+#include "drawwindowprobe.h"
+#include "resources/tables/ids.h"
 #include "scripteduserinterface.h"
+#include "support/tempfolder.h"
 #include "window/drawwindow.h"
 
 #include <gtest/gtest.h>
@@ -18,9 +21,11 @@ class QMenu;
 class QToolButton;
 class TDecoratedFrame;
 
-// Starts the real program (application, frame, drawing window) with its
-// settings in a fresh directory and the scripted user-interface service,
-// and stops it again; helpers reach its menus, buttons and pixels.
+// Starts the real program (application, frame, drawing window) from the
+// same state every time: its settings in a fresh folder of the test's own,
+// the curve flags and the graph scale as at program start, the scripted
+// user-interface service. Helpers reach its menus, buttons, panes and
+// pixels; Probe() reaches the few internal facts a user cannot see.
 class UiTest : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -38,6 +43,11 @@ protected:
     bool MenuItemEnabled(const char* popup, int id);
     QToolButton* ToolButton(int id) const;
     std::string Hint() const;
+    // The status bar's panes as shown: the pointer's X and Y, the message.
+    std::string XPane() const;
+    std::string YPane() const;
+    std::string MessagePane() const;
+    TDrawWindowProbe Probe() const { return TDrawWindowProbe(*Window); }
 
     // Begins a curve (answering the first-curve hint when it comes) and
     // adds points as a click would.
@@ -53,7 +63,9 @@ protected:
     TPoint Device(int lx, int ly) const;
     std::string IniText() const;
 
-    std::filesystem::path ConfigDir;
+    TTempFolder Folder;
+    // The settings' folder, also where a test keeps the files it writes.
+    std::filesystem::path ConfigDir = Folder.Path();
     TScriptedUserInterface* Ui = nullptr;
     std::unique_ptr<TDrawApp> App;
     TDecoratedFrame* Frame = nullptr;

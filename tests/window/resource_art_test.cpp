@@ -2,6 +2,7 @@
 // the program loads them.
 
 #include "resources/tables/cursortable.h"
+#include "resources/tables/ids.h"
 
 #include <QFile>
 #include <QImage>
@@ -35,8 +36,8 @@ std::vector<bool> OutsidePixels(const QImage& image) {
         if (outside[at] || qAlpha(image.pixel(p)) != 0)
             continue;
         outside[at] = true;
-        pending.insert(pending.end(), {p + QPoint(1, 0), p - QPoint(1, 0), p + QPoint(0, 1),
-                                       p - QPoint(0, 1)});
+        pending.insert(pending.end(),
+                       {p + QPoint(1, 0), p - QPoint(1, 0), p + QPoint(0, 1), p - QPoint(0, 1)});
     }
     return outside;
 }
@@ -82,7 +83,8 @@ TEST(ResourceArt, GlyphsAreUncompressedSixteenColourBitmapsOfTheirButtonSizes) {
     const struct {
         int Id;
         int Width;
-    } glyphs[] = {{221, 100}, {241, 100}, {261, 50}, {263, 50}, {281, 80}, {283, 30}};
+    } glyphs[] = {{CM_SCALE, 100}, {CM_DRAW, 100},        {CM_DELETELASTPOINT, 50},
+                  {CM_RECALL, 50}, {CM_HELPCONTENTS, 80}, {CM_ABOUT, 30}};
     for (const auto& glyph : glyphs) {
         SCOPED_TRACE(glyph.Id);
         const QString path = QStringLiteral(":/glyphs/%1.bmp").arg(glyph.Id);

@@ -1,0 +1,5 @@
+#include "framework/gdi/platformprobes.h"
+
+TPlatformProbes::TLibrary::~TLibrary() = default;
+
+TPlatformProbes::~TPlatformProbes() = default;

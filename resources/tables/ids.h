@@ -1,0 +1,66 @@
+#pragma once
+
+// Every id the program's parts share, named once: the commands (menu items,
+// tool-bar buttons, accelerators; a command's tool-bar glyph is
+// resources/glyphs/<id>.bmp and its hint is the string of the same id), the
+// popup hints, the dialog controls, the child windows, and the names of the
+// menu, dialog, cursor and icon resources. The logical-space constants come
+// with it. New commands and controls get their names here; nothing else
+// spells out an id as a number.
+
+#include "core/logicalspace.h"
+
+// Commands.
+inline constexpr int CM_FILENEW = 201;
+inline constexpr int CM_OPENDATA = 203;
+inline constexpr int CM_OPENIMAGE = 205;
+inline constexpr int CM_SAVEDATAAS = 209;
+inline constexpr int CM_SCALE = 221;
+inline constexpr int CM_BKCOLOR = 223;
+inline constexpr int CM_SYMBOLS = 225;
+inline constexpr int CM_LINES = 227;
+inline constexpr int CM_IMAGE = 231;
+inline constexpr int CM_DRAW = 241;
+inline constexpr int CM_DELETELASTPOINT = 261;
+inline constexpr int CM_RECALL = 263;
+inline constexpr int CM_HELPCONTENTS = 281;
+inline constexpr int CM_ABOUT = 283;
+
+// Strings that are no command's hint: each popup's hint, one below its first item.
+inline constexpr int IDS_FILEPOPUP = 200;
+inline constexpr int IDS_VIEWPOPUP = 220;
+inline constexpr int IDS_TOOLPOPUP = 240;
+inline constexpr int IDS_HELPPOPUP = 280;
+
+// Controls of the Scale dialog.
+inline constexpr int IDC_MINX = 201;
+inline constexpr int IDC_MINY = 202;
+inline constexpr int IDC_MAXX = 203;
+inline constexpr int IDC_MAXY = 204;
+inline constexpr int IDC_FITX = 205;
+inline constexpr int IDC_FITY = 206;
+// The About dialog's text.
+inline constexpr int IDC_ABOUTTEXT = 301;
+// A control the program never addresses.
+inline constexpr int IDC_STATIC = -1;
+// The drawing window's rotation slider.
+inline constexpr int IDW_ROTATIONSLIDER = 501;
+
+// Accelerator tables.
+inline constexpr int IDA_MAIN = 601;
+
+// Named resources: menu, dialog templates, cursors, icon.
+inline constexpr const char* IDM_COMMANDS = "COMMANDS";
+inline constexpr const char* IDD_ABOUT = "ABOUTDIAL";
+inline constexpr const char* IDD_SETSCALE = "SET_SCALE_DIAL";
+inline constexpr const char* IDCUR_CROSS = "CROSSCURSOR";
+inline constexpr const char* IDCUR_DRAG = "DRAGCURSOR";
+inline constexpr const char* IDCUR_DROPPOINT = "DROPPOINTCURSOR";
+inline constexpr const char* IDCUR_ALIGN = "ALIGNCURSOR";
+inline constexpr const char* IDI_KESTROVA = "KESTROVA_ICON";
+
+// Program-wide names: the title, the help file beside the program, the
+// settings file.
+inline constexpr const char* AppTitle = "Kestrova";
+inline constexpr const char* HelpFileName = "kestrova.hlp";
+inline constexpr const char* IniFileName = "kestrova.ini";
