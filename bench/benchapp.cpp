@@ -6,6 +6,7 @@
 #include "framework/gdi/messagebox.h"
 #include "framework/userinterface.h"
 #include "framework/window.h"
+#include "resources/tables/ids.h"
 
 #include <QCoreApplication>
 #include <QMainWindow>
@@ -19,9 +20,6 @@
 #include <unistd.h>
 
 namespace {
-
-constexpr int CmFileNew = 201;
-constexpr int CmOpenData = 203;
 
 std::string NextFile;
 
@@ -69,11 +67,11 @@ TWindow& TBenchApp::Window() const {
 
 void TBenchApp::OpenData(const std::filesystem::path& file) {
     NextFile = file.string();
-    App->GetMainWindow()->DispatchCommand(CmOpenData);
+    App->GetMainWindow()->DispatchCommand(CM_OPENDATA);
 }
 
 void TBenchApp::NewData() {
-    App->GetMainWindow()->DispatchCommand(CmFileNew);
+    App->GetMainWindow()->DispatchCommand(CM_FILENEW);
 }
 
 void TBenchApp::ShowPending() {
