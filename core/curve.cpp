@@ -140,6 +140,12 @@ std::uint32_t TCurve::GetCapacity() const {
     return (Count + Increment - 1) / Increment * Increment;
 }
 
+TCurvePoint TCurve::GetLastPoint() const {
+    if (!DataHandle || Count == 0)
+        return {};
+    return DataHandle[Count - 1];
+}
+
 void TCurve::Lock() {
     FirstPoint = DataHandle;
     CursorPoint = DataHandle ? DataHandle + (Cursor - 1) : nullptr;

@@ -41,6 +41,8 @@ public:
     void Draw();
 
     std::uint32_t GetCount() const { return Count; }
+    // The point added last; a zero point while the curve is empty.
+    TCurvePoint GetLastPoint() const;
     std::uint32_t GetIncrement() const { return Increment; }
     // Room in the block, in points (0 without a block).
     std::uint32_t GetCapacity() const;

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <optional>
+#include <string>
+#include <utility>
+
 // The question "may this command run now?", asked of the window that handles
 // commands before a menu opens and when idle for the tool-bar buttons. A
 // command nobody answers for stays enabled.
@@ -10,8 +14,12 @@ public:
     int GetId() const { return Id; }
     void Enable(bool enable) { Enabled = enable; }
     bool IsEnabled() const { return Enabled; }
+    // A menu item's text for now (its shortcut stays shown beside it).
+    void SetText(std::string text) { Text = std::move(text); }
+    const std::optional<std::string>& GetText() const { return Text; }
 
 private:
     int Id;
     bool Enabled = true;
+    std::optional<std::string> Text;
 };

@@ -18,6 +18,8 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include <vector>
+
 namespace {
 
 constexpr char CommandProperty[] = "kestrovaCommand";
@@ -32,13 +34,40 @@ int CommandOf(const QAction* action) {
     return id.isValid() ? id.toInt() : 0;
 }
 
-Qt::Key QtKey(int virtualKey) {
+// The keys an accelerator may name; the plus key also answers as "=",
+// the key it shares on common layouts.
+std::vector<Qt::Key> QtKeys(int virtualKey) {
     switch (virtualKey) {
     case VK_F1:
-        return Qt::Key_F1;
+        return {Qt::Key_F1};
+    case VK_LEFT:
+        return {Qt::Key_Left};
+    case VK_RIGHT:
+        return {Qt::Key_Right};
+    case VK_L:
+        return {Qt::Key_L};
+    case VK_Y:
+        return {Qt::Key_Y};
+    case VK_Z:
+        return {Qt::Key_Z};
+    case VK_OEM_PLUS:
+        return {Qt::Key_Plus, Qt::Key_Equal};
+    case VK_OEM_MINUS:
+        return {Qt::Key_Minus};
     default:
-        return Qt::Key_unknown;
+        return {};
     }
+}
+
+QKeyCombination QtModifiers(unsigned flags, Qt::Key key) {
+    Qt::KeyboardModifiers modifiers;
+    if (flags & FCONTROL)
+        modifiers |= Qt::ControlModifier;
+    if (flags & FSHIFT)
+        modifiers |= Qt::ShiftModifier;
+    if (flags & FALT)
+        modifiers |= Qt::AltModifier;
+    return QKeyCombination(modifiers, key);
 }
 
 } // namespace
@@ -74,11 +103,14 @@ void TDecoratedFrame::SetAcceleratorTable(int id) {
     if (!table)
         return;
     for (int i = 0; i < table->Count; ++i) {
-        const int command = table->Entries[i].Command;
-        auto* shortcut = new QShortcut(QKeySequence(QtKey(table->Entries[i].VirtualKey)), Widget);
-        shortcut->setContext(Qt::ApplicationShortcut);
-        QObject::connect(shortcut, &QShortcut::activated, Widget,
-                         [this, command] { DispatchCommand(command); });
+        const TAcceleratorTemplate& entry = table->Entries[i];
+        const int command = entry.Command;
+        for (Qt::Key key : QtKeys(entry.VirtualKey)) {
+            auto* shortcut = new QShortcut(QKeySequence(QtModifiers(entry.Flags, key)), Widget);
+            shortcut->setContext(Qt::ApplicationShortcut);
+            QObject::connect(shortcut, &QShortcut::activated, Widget,
+                             [this, command] { DispatchCommand(command); });
+        }
     }
 }
 
@@ -174,6 +206,11 @@ void TDecoratedFrame::EnableMenu(QMenu& menu) {
         TCommandEnabler enabler(id);
         Client->EvCommandEnable(enabler);
         action->setEnabled(enabler.IsEnabled());
+        if (const auto& text = enabler.GetText()) {
+            const QString shown = action->text();
+            const qsizetype tab = shown.indexOf(QLatin1Char('\t'));
+            action->setText(QString::fromStdString(*text) + (tab < 0 ? QString() : shown.mid(tab)));
+        }
     }
 }
 

@@ -9,6 +9,9 @@
 #include "framework/windowwidget.h"
 
 #include <QApplication>
+#include <QCursor>
+#include <QFontMetrics>
+#include <QPainter>
 #include <QMetaObject>
 
 TWindow::TWindow(TWindow* parent)
@@ -36,12 +39,74 @@ void TWindow::EvLButtonDblClk(const TPoint&) {}
 void TWindow::EvMouseMove(const TPoint&) {}
 void TWindow::EvRButtonDown(const TPoint&) {}
 void TWindow::EvRButtonUp(const TPoint&) {}
+void TWindow::EvMouseWheel(const TPoint&, int) {}
+bool TWindow::EvKeyDown(unsigned, unsigned) {
+    return false;
+}
 void TWindow::EvCommand(int) {}
 void TWindow::EvCommandEnable(TCommandEnabler&) {}
 void TWindow::EvChildNotify(int, unsigned) {}
 
 QWidget* TWindow::GetHandle() const {
     return Widget;
+}
+
+TPoint TWindow::GetPointerPos() const {
+    if (!Widget)
+        return {};
+    const QPoint p = Widget->mapFromGlobal(QCursor::pos());
+    return {p.x(), p.y()};
+}
+
+void TWindow::SetPointerPos(const TPoint& client) {
+    if (Widget)
+        QCursor::setPos(Widget->mapToGlobal(QPoint(client.X, client.Y)));
+}
+
+TPoint TWindow::ClientToScreen(const TPoint& client) const {
+    if (!Widget)
+        return client;
+    const QPoint p = Widget->mapToGlobal(QPoint(client.X, client.Y));
+    return {p.x(), p.y()};
+}
+
+void TWindow::SetFocus() {
+    if (Widget) {
+        Widget->setFocusPolicy(Qt::StrongFocus);
+        Widget->setFocus();
+    }
+}
+
+void TWindow::MakeToolWindow(const std::string& title, TSize clientSize) {
+    if (!Widget)
+        return;
+    QWidget* owner = Parent ? Parent->GetHandle() : nullptr;
+    Widget->setParent(owner ? owner->window() : nullptr,
+                      Qt::Tool | Qt::WindowDoesNotAcceptFocus);
+    Widget->setAttribute(Qt::WA_ShowWithoutActivating);
+    Widget->setWindowTitle(QString::fromStdString(title));
+    Widget->resize(clientSize.Cx, clientSize.Cy);
+}
+
+void TWindow::Show(bool visible) {
+    if (Widget)
+        Widget->setVisible(visible);
+}
+
+bool TWindow::IsVisible() const {
+    return Widget && Widget->isVisible();
+}
+
+TRect TWindow::GetWindowRect() const {
+    if (!Widget)
+        return {};
+    const QRect r = Widget->frameGeometry();
+    return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+}
+
+void TWindow::MoveWindowTo(const TPoint& screen) {
+    if (Widget)
+        Widget->move(screen.X, screen.Y);
 }
 
 TDecoratedFrame* TWindow::GetFrame() const {
@@ -106,12 +171,28 @@ void TWindow::CheckMenuItem(int id, bool checked) {
 void TWindow::PaintCanvas() {
     QImage& canvas = Widget->Canvas();
     canvas.fill(QColor(BkgndColor.Red(), BkgndColor.Green(), BkgndColor.Blue()));
-    TCanvasDC dc(canvas);
-    Painting = true;
-    Paint(dc, true, GetClientRect());
-    Painting = false;
+    {
+        TCanvasDC dc(canvas);
+        Painting = true;
+        Paint(dc, true, GetClientRect());
+        Painting = false;
+    }
+    PaintOverlayText(canvas);
     if (!DeferredBoxes.empty())
         QMetaObject::invokeMethod(Widget, [this] { ShowDeferredBoxes(); }, Qt::QueuedConnection);
+}
+
+void TWindow::PaintOverlayText(QImage& canvas) const {
+    if (OverlayText.empty())
+        return;
+    QPainter painter(&canvas);
+    const QString text = QString::fromStdString(OverlayText);
+    const QFontMetrics metrics(painter.font());
+    const int height = metrics.height() + 2;
+    const QRect box(0, canvas.height() - height, canvas.width(), height);
+    painter.fillRect(box, Qt::white);
+    painter.setPen(Qt::black);
+    painter.drawText(box.adjusted(3, 0, -3, 0), Qt::AlignVCenter | Qt::AlignLeft, text);
 }
 
 int TWindow::GetDragDistance() {

@@ -44,6 +44,12 @@ public:
     virtual void EvMouseMove(const TPoint& point);
     virtual void EvRButtonDown(const TPoint& point);
     virtual void EvRButtonUp(const TPoint& point);
+    // The wheel turned over the window by delta (WHEEL_DELTA a notch, above
+    // zero away from the user), the pointer at point.
+    virtual void EvMouseWheel(const TPoint& point, int delta);
+    // A key (VK_...) pressed while the window has the keyboard, with the
+    // modifiers held (MK_...). False passes the key on.
+    virtual bool EvKeyDown(unsigned key, unsigned modifiers);
     // A command from a menu item, button or accelerator.
     virtual void EvCommand(int id);
     // Asked before a menu opens and when idle: may the command run now?
@@ -52,6 +58,9 @@ public:
     virtual void EvChildNotify(int childId, unsigned code);
 
     void Invalidate(bool erase = true);
+    // A line of text every paint puts over the foot of the picture, on a
+    // box of its own; empty for none.
+    void SetOverlayText(const std::string& text) { OverlayText = text; }
     TRect GetClientRect() const;
     // How far, in pixels, the pointer must move with a button held before
     // the platform counts it as a drag rather than a click.
@@ -70,6 +79,24 @@ public:
     // Checks or unchecks an item of the menu of the frame this window is in.
     void CheckMenuItem(int id, bool checked);
 
+    // The pointer in client pixels, and moving it there; a move sends no
+    // mouse message of its own on every platform, so callers act on it.
+    TPoint GetPointerPos() const;
+    void SetPointerPos(const TPoint& client);
+    TPoint ClientToScreen(const TPoint& client) const;
+    void SetFocus();
+
+    // Makes the window a small top-level tool window over its parent's
+    // window, with a title bar the user moves it by. It never takes the
+    // keyboard from the window it serves. Hidden until shown.
+    void MakeToolWindow(const std::string& title, TSize clientSize);
+    void Show(bool visible);
+    bool IsVisible() const;
+    // The outer frame of a top-level window, in screen pixels, and moving its
+    // top left corner.
+    TRect GetWindowRect() const;
+    void MoveWindowTo(const TPoint& screen);
+
     TWindow* GetParent() const { return Parent; }
     QWidget* GetHandle() const;
     TDecoratedFrame* GetFrame() const;
@@ -85,6 +112,7 @@ private:
         unsigned Flags;
     };
     void PaintCanvas();
+    void PaintOverlayText(QImage& canvas) const;
     void ShowDeferredBoxes();
 
     TWindow* Parent;
@@ -94,4 +122,5 @@ private:
     bool Created = false;
     bool Painting = false;
     std::vector<TDeferredBox> DeferredBoxes;
+    std::string OverlayText;
 };

@@ -1,8 +1,10 @@
 #include "framework/windowwidget.h"
 
 #include "framework/decoratedframe.h"
+#include "framework/keys.h"
 #include "framework/window.h"
 
+#include <QKeyEvent>
 #include <QMetaObject>
 #include <QMouseEvent>
 #include <QPainter>
@@ -14,6 +16,33 @@ namespace {
 TPoint ClientPoint(const QMouseEvent* event) {
     const QPoint p = event->position().toPoint();
     return {p.x(), p.y()};
+}
+
+unsigned VirtualKey(int key) {
+    switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return VK_RETURN;
+    case Qt::Key_Escape:
+        return VK_ESCAPE;
+    case Qt::Key_Space:
+        return VK_SPACE;
+    case Qt::Key_Left:
+        return VK_LEFT;
+    case Qt::Key_Up:
+        return VK_UP;
+    case Qt::Key_Right:
+        return VK_RIGHT;
+    case Qt::Key_Down:
+        return VK_DOWN;
+    default:
+        return 0;
+    }
+}
+
+unsigned KeyModifiers(Qt::KeyboardModifiers modifiers) {
+    return (modifiers & Qt::ShiftModifier ? MK_SHIFT : 0u) |
+           (modifiers & Qt::ControlModifier ? MK_CONTROL : 0u);
 }
 
 } // namespace
@@ -96,4 +125,20 @@ void TWindowWidget::mouseDoubleClickEvent(QMouseEvent* event) {
 void TWindowWidget::mouseMoveEvent(QMouseEvent* event) {
     if (Owner)
         Owner->EvMouseMove(ClientPoint(event));
+}
+
+void TWindowWidget::wheelEvent(QWheelEvent* event) {
+    const int delta = event->angleDelta().y();
+    if (!Owner || delta == 0) {
+        event->ignore();
+        return;
+    }
+    const QPoint p = event->position().toPoint();
+    Owner->EvMouseWheel({p.x(), p.y()}, delta);
+}
+
+void TWindowWidget::keyPressEvent(QKeyEvent* event) {
+    const unsigned key = VirtualKey(event->key());
+    if (!Owner || key == 0 || !Owner->EvKeyDown(key, KeyModifiers(event->modifiers())))
+        QWidget::keyPressEvent(event);
 }

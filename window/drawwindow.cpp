@@ -124,6 +124,13 @@ constexpr TCommandEntry CommandTable[] = {
     {CM_RECALL, &TDrawWindow::CmRecall, &TDrawWindow::CeRecall},
     {CM_HELPCONTENTS, &TDrawWindow::CmHelpContents, nullptr},
     {CM_ABOUT, &TDrawWindow::CmAbout, nullptr},
+    {CM_UNDO, &TDrawWindow::CmUndo, &TDrawWindow::CeUndo},
+    {CM_REDO, &TDrawWindow::CmRedo, &TDrawWindow::CeRedo},
+    {CM_ZOOMIN, &TDrawWindow::CmZoomIn, nullptr},
+    {CM_ZOOMOUT, &TDrawWindow::CmZoomOut, nullptr},
+    {CM_BACK, &TDrawWindow::CmBack, &TDrawWindow::CeBack},
+    {CM_FORWARD, &TDrawWindow::CmForward, &TDrawWindow::CeForward},
+    {CM_LOUPE, &TDrawWindow::CmLoupe, nullptr},
 };
 
 const TCommandEntry* FindCommand(int id) {
@@ -192,10 +199,13 @@ void TDrawWindow::WriteBkColor() const {
                                   IniFileName);
 }
 
+// The window takes the keyboard, for the arrow keys, Space, Enter and
+// Escape.
 void TDrawWindow::SetupWindow() {
     TWindow::SetupWindow();
     if (Frame)
         AboutDialog = Frame->MakeAboutDialog(*this);
+    SetFocus();
 }
 
 void TDrawWindow::PrepareDC(TDC& dc) const {
@@ -217,15 +227,22 @@ void TDrawWindow::Paint(TDC& dc, bool, const TRect&) {
             ApplyPendingRotation();
         RotationSlider->SetPosition(RotationSliderMiddle);
         RotationSlider->Show(true);
-        dc.StretchBlt(ImageSquareLow, ImageSquareHigh, ImageSquareHigh - ImageSquareLow,
-                      ImageSquareLow - ImageSquareHigh, Dib->GetBlitSource(), ImageSrcRect,
-                      SRCINVERT);
     } else {
         RotationSlider->Show(false);
     }
     // The whole canvas was erased for this paint, a preview frame with it:
     // the next slider move has no old frame to take away.
     RotationFrameHidden = 1;
+    PaintPicture(dc);
+    if (Loupe && Loupe->IsVisible())
+        Loupe->Invalidate();
+}
+
+void TDrawWindow::PaintPicture(TDC& dc) {
+    if (Dib && ShowImage)
+        dc.StretchBlt(ImageSquareLow, ImageSquareHigh, ImageSquareHigh - ImageSquareLow,
+                      ImageSquareLow - ImageSquareHigh, Dib->GetBlitSource(), ImageSrcRect,
+                      SRCINVERT);
 
     // Axes and grid stand out from any background: black on light ones,
     // white on dark ones.
@@ -335,16 +352,22 @@ void TDrawWindow::ShowCounts(const char* prefix) {
     MessageGadget.SetText(prefix + CountsText(CurrentCurve + 1, PointCount));
 }
 
+// The curves go into the undo history whole; answered No, the step is the
+// end of drawing alone, or nothing.
 void TDrawWindow::CmFileNew() {
+    BeginStep("New");
     if (DrawMode)
         ToggleDrawMode();
     if (CurrentCurve > -1 && MessageBox("File New will delete all data from memory. Are you sure?",
-                                        "File New", MB_YESNO | MB_ICONQUESTION) == IDNO)
+                                        "File New", MB_YESNO | MB_ICONQUESTION) == IDNO) {
+        EndStep(false);
         return;
+    }
     for (int i = 0; i <= CurrentCurve; ++i)
-        Curves[i].reset();
+        History.Discard(Curves[i]);
     CurrentCurve = -1;
     PointCount = 0;
+    EndStep(false);
     MessageGadget.SetText(NoDataLoadedText);
     Invalidate(true);
 }
@@ -352,7 +375,9 @@ void TDrawWindow::CmFileNew() {
 // The curves show in the new scale at once; after Cancel the picture is
 // painted again all the same.
 void TDrawWindow::CmScale() {
+    const TView before = ViewNow();
     TSetScaleDial(this).Execute();
+    RecordViewChange("Scale", before);
     Invalidate(true);
 }
 
@@ -431,10 +456,11 @@ void TDrawWindow::CmImage() {
 
 void TDrawWindow::ToggleDrawMode() {
     const int wasDrawing = DrawMode;
+    BeginStep(wasDrawing ? "End Curve" : "Begin Curve");
     DrawMode = 0;
     if (wasDrawing) {
         if (Curves[CurrentCurve] && Curves[CurrentCurve]->GetCount() == 0) {
-            Curves[CurrentCurve].reset();
+            History.Discard(Curves[CurrentCurve]);
             --CurrentCurve;
         }
     } else if (!RefuseWhenAllSlotsUsed()) {
@@ -446,6 +472,7 @@ void TDrawWindow::ToggleDrawMode() {
             DrawMode = 1;
         }
     }
+    EndStep(false);
     if (DrawMode)
         MessageGadget.SetText(DrawingText);
     else
@@ -458,24 +485,26 @@ void TDrawWindow::ToggleDrawMode() {
 void TDrawWindow::CmDeleteLastPoint() {
     if (CurrentCurve < 0 || !Curves[CurrentCurve])
         return;
+    BeginStep("Delete Point");
     TCurve& curve = *Curves[CurrentCurve];
     if (curve.GetCount() == 0) {
         if (DrawMode) {
             ToggleDrawMode();
         } else {
-            Curves[CurrentCurve].reset();
+            History.Discard(Curves[CurrentCurve]);
             --CurrentCurve;
         }
     } else if (curve.GetCount() == 1) {
         if (DrawMode)
             ToggleDrawMode();
-        Curves[CurrentCurve].reset();
+        History.Discard(Curves[CurrentCurve]);
         --CurrentCurve;
         --PointCount;
     } else {
         curve.DeleteLastPoint();
         --PointCount;
     }
+    EndStep(false);
     ShowCounts(PointDeletedPrefix);
     Invalidate(true);
 }

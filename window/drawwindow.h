@@ -2,12 +2,16 @@
 
 #include "core/curve.h"
 #include "core/graphscale.h"
+#include "core/undohistory.h"
+#include "core/view.h"
+#include "core/viewhistory.h"
 #include "framework/gdi/gdiobjects.h"
 #include "framework/opensavedialog.h"
 #include "framework/textgadget.h"
 #include "framework/window.h"
 #include "image/pixelcopy.h"
 #include "resources/tables/ids.h"
+#include "window/loupewindow.h"
 #include "window/vspecialslider.h"
 
 #include <array>
@@ -34,7 +38,7 @@ struct TDataBounds;
 // and handles every command. Its state is its own: the data reader's sink,
 // the Scale dialog and the application reach it through the operations
 // below; the UI tests read internal facts through TDrawWindowProbe.
-class TDrawWindow : public TWindow {
+class TDrawWindow : public TWindow, public TLoupeSource {
 public:
     static constexpr int GridStep = LogicalGridStep;
 
@@ -85,6 +89,13 @@ public:
     // The counts a reading ends with, and their text in the message pane.
     void SetCounts(int currentCurve, std::uint32_t pointCount, const std::string& countsText);
 
+    // Sets the graph scale over the graph square as one step of the undo
+    // history and of the views, named as the Edit menu shows it ("Scale").
+    void SetGraphScale(const char* stepName, double xmin, double ymin, double xmax, double ymax);
+    // Zooms by factor (above 1 zooms in) about a client pixel, the picture's
+    // shown part with the scale, so each picture pixel keeps its value.
+    void ZoomAbout(const TPoint& client, double factor);
+
     void CmFileNew();
     void CmOpenData();
     void CmSaveDataAs();
@@ -104,6 +115,17 @@ public:
     void CeImage(TCommandEnabler& ce);
     void CeDeleteLastPoint(TCommandEnabler& ce);
     void CeRecall(TCommandEnabler& ce);
+    void CmUndo();
+    void CmRedo();
+    void CmZoomIn();
+    void CmZoomOut();
+    void CmBack();
+    void CmForward();
+    void CmLoupe();
+    void CeUndo(TCommandEnabler& ce);
+    void CeRedo(TCommandEnabler& ce);
+    void CeBack(TCommandEnabler& ce);
+    void CeForward(TCommandEnabler& ce);
 
     void EvCommand(int id) override;
     void EvCommandEnable(TCommandEnabler& ce) override;
@@ -114,6 +136,8 @@ public:
     void EvMouseMove(const TPoint& point) override;
     void EvRButtonDown(const TPoint& point) override;
     void EvRButtonUp(const TPoint& point) override;
+    void EvMouseWheel(const TPoint& point, int delta) override;
+    bool EvKeyDown(unsigned key, unsigned modifiers) override;
     void EvChildNotify(int childId, unsigned code) override;
     // Every move of the rotation slider's thumb: sets the pending rotation
     // and shows it as the graph square turned about the origin, drawn by XOR
@@ -166,6 +190,13 @@ private:
     const char* CursorDrag = IDCUR_DRAG;
     const char* CursorDropPoint = IDCUR_DROPPOINT;
     const char* CursorAlign = IDCUR_ALIGN;
+    // Every change to the curves and the view, for Undo and Redo.
+    TUndoHistory History;
+    // The views the user went to, for Back and Forward.
+    TViewHistory Views{TView{0, 100, 0, 100, {}}};
+    // Wheel turns short of a notch (fine-stepped wheels), kept for the next.
+    int WheelRest = 0;
+    std::unique_ptr<TLoupeWindow> Loupe;
 
     // The closed outline through the four points, with the pen, brush and
     // mix mode selected in the device context.
@@ -184,4 +215,28 @@ private:
     bool RefuseWhenAllSlotsUsed();
     void ShowCounts(const char* prefix = "");
     void WriteBkColor() const;
+    // The image, axes, grid and curves, for the paint and for the loupe.
+    void PaintPicture(TDC& dc);
+
+    // A change of the curves is recorded between BeginStep and EndStep;
+    // clearsSaved: it makes the curves differ from the file last saved.
+    TCurveTableRef CurveTable();
+    void BeginStep(const char* name);
+    void EndStep(bool clearsSaved);
+    // The scale and the shown part of the picture as they are now.
+    TView ViewNow() const;
+    void ShowView(const TView& view);
+    // Shows the view as one step of the undo history and of the views.
+    void ChangeView(const char* stepName, const TView& next);
+    void RecordViewChange(const char* stepName, const TView& before);
+    void ShowHistoryStep(const std::optional<TView>& view);
+    TPoint ZoomCentre() const;
+    bool NudgePointer(const TPoint& by);
+    bool PlacePointAtPointer();
+    bool CancelDrag();
+    // The loupe's view of this window.
+    TSize LoupeSourceSize() const override;
+    void PaintMagnified(TDC& dc) override;
+    std::string PositionText(const TPoint& logical) const override;
+    void LoupeClick(const TPoint& logical) override;
 };

@@ -20,16 +20,18 @@
 #include <string>
 #include <utility>
 
+// The reading, with the end of drawing before it, is one step of the undo
+// history: its curves come and go whole.
 void TDrawWindow::CmOpenData() {
+    BeginStep("Open Data");
     if (DrawMode)
         ToggleDrawMode();
-    if (RefuseWhenAllSlotsUsed())
-        return;
-    if (TFileOpenDialog(this, DataOpenData).Execute() != IDOK)
-        return;
-    TClientDC dc(*this);
-    TDrawWindowSink sink(*this, dc);
-    TDataReader(sink, CurrentCurve, PointCount).ReadFile(DataOpenData.FileName);
+    if (!RefuseWhenAllSlotsUsed() && TFileOpenDialog(this, DataOpenData).Execute() == IDOK) {
+        TClientDC dc(*this);
+        TDrawWindowSink sink(*this, dc);
+        TDataReader(sink, CurrentCurve, PointCount).ReadFile(DataOpenData.FileName);
+    }
+    EndStep(true);
 }
 
 void TDrawWindow::CmSaveDataAs() {
@@ -46,8 +48,10 @@ void TDrawWindow::CmSaveDataAs() {
     }
     if (result.Message)
         MessageBox(*result.Message);
-    if (result.Saved)
+    if (result.Saved) {
         DataSaved = 1;
+        History.MarkSaved();
+    }
 }
 
 // From the moment a file is chosen the old image is gone, whatever the new
@@ -76,6 +80,7 @@ void TDrawWindow::CmOpenImage() {
     ImageHeight = Dib->GetHeight();
     ImageSrcRect = TRect{0, 0, ImageWidth, ImageHeight};
     ImageMoved = 0;
+    Views.Reset(ViewNow());
     MessageGadget.SetText(ImageLoadedText);
 }
 
@@ -83,5 +88,6 @@ void TDrawWindow::RecallImagePosition() {
     if (!Dib)
         return;
     RecallImage(Dib.get(), BackupBits, ImageSrcRect, ImageMoved);
+    Views.Push(ViewNow());
     Invalidate(true);
 }

@@ -67,6 +67,8 @@ void TDrawWindow::EvMouseMove(const TPoint& point) {
         return;
     XGadget.SetText(FormatPositionPane('X', GraphScale.ToGraphX(logical->X)));
     YGadget.SetText(FormatPositionPane('Y', GraphScale.ToGraphY(logical->Y)));
+    if (Loupe && Loupe->IsVisible())
+        Loupe->Follow(point);
 }
 
 void TDrawWindow::EvLButtonUp(const TPoint& point) {
@@ -89,15 +91,19 @@ void TDrawWindow::EvLButtonUp(const TPoint& point) {
         DragRect = DragRectangle(*start, *end);
         if (IsEmptyDrag(DragRect))
             return;
+        const TView before = ViewNow();
         if (!ZoomToDrag(DragRect))
             return;
+        RecordViewChange("Zoom", before);
         Invalidate(true);
     }
     ShowCounts();
 }
 
-// The curve draws the new point at once; nothing is repainted.
+// The curve draws the new point at once; nothing is repainted but the
+// loupe, which shows the curves too.
 void TDrawWindow::PlacePoint(const TPoint& logical) {
+    BeginStep("Add Point");
     {
         TClientDC dc(*this);
         PrepareDC(dc);
@@ -112,6 +118,9 @@ void TDrawWindow::PlacePoint(const TPoint& logical) {
     } else {
         ++PointCount;
     }
+    EndStep(true);
+    if (Loupe && Loupe->IsVisible())
+        Loupe->Invalidate();
 }
 
 void TDrawWindow::EvRButtonDown(const TPoint& point) {
@@ -144,8 +153,10 @@ void TDrawWindow::EvRButtonUp(const TPoint& point) {
     DragRect = DragRectangle(*start, *end);
     if (IsEmptyDrag(DragRect))
         return;
+    const TView before = ViewNow();
     ImageSrcRect = StretchedImageRect(ImageSrcRect, DragRect, ImageWidth, ImageHeight);
     ImageMoved = 1;
+    RecordViewChange("Stretch", before);
     Invalidate(true);
     ShowCounts();
 }

@@ -1,14 +1,34 @@
 #pragma once
 
-// Keyboard accelerator tables: a virtual key and the command it sends.
+// Keyboard accelerator tables: a virtual key, held with the modifiers of
+// its flags, and the command it sends.
 
 enum TVirtualKey : int {
+    VK_RETURN = 0x0D,
+    VK_ESCAPE = 0x1B,
+    VK_SPACE = 0x20,
+    VK_LEFT = 0x25,
+    VK_UP = 0x26,
+    VK_RIGHT = 0x27,
+    VK_DOWN = 0x28,
+    VK_L = 0x4C,
+    VK_Y = 0x59,
+    VK_Z = 0x5A,
     VK_F1 = 0x70,
+    VK_OEM_PLUS = 0xBB,
+    VK_OEM_MINUS = 0xBD,
+};
+
+enum TAcceleratorFlags : unsigned {
+    FSHIFT = 0x04,
+    FCONTROL = 0x08,
+    FALT = 0x10,
 };
 
 struct TAcceleratorTemplate {
     int VirtualKey;
     int Command;
+    unsigned Flags = 0;
 };
 
 struct TAcceleratorTable {

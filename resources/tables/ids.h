@@ -25,12 +25,20 @@ inline constexpr int CM_DELETELASTPOINT = 261;
 inline constexpr int CM_RECALL = 263;
 inline constexpr int CM_HELPCONTENTS = 281;
 inline constexpr int CM_ABOUT = 283;
+inline constexpr int CM_UNDO = 291;
+inline constexpr int CM_REDO = 293;
+inline constexpr int CM_ZOOMIN = 251;
+inline constexpr int CM_ZOOMOUT = 253;
+inline constexpr int CM_BACK = 255;
+inline constexpr int CM_FORWARD = 257;
+inline constexpr int CM_LOUPE = 259;
 
 // Strings that are no command's hint: each popup's hint, one below its first item.
 inline constexpr int IDS_FILEPOPUP = 200;
 inline constexpr int IDS_VIEWPOPUP = 220;
 inline constexpr int IDS_TOOLPOPUP = 240;
 inline constexpr int IDS_HELPPOPUP = 280;
+inline constexpr int IDS_EDITPOPUP = CM_UNDO - 1;
 
 // Controls of the Scale dialog.
 inline constexpr int IDC_MINX = 201;

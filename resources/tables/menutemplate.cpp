@@ -22,6 +22,18 @@ constexpr TMenuItemTemplate ViewItems[] = {
     {CM_SYMBOLS, "S&ymbols", true},
     {CM_LINES, "&Lines", true},
     {CM_IMAGE, "&Image", false, true},
+    {},
+    {CM_ZOOMIN, "Zoom I&n\tCtrl++"},
+    {CM_ZOOMOUT, "Zoom &Out\tCtrl+-"},
+    {CM_BACK, "Bac&k\tAlt+Left"},
+    {CM_FORWARD, "&Forward\tAlt+Right"},
+    {},
+    {CM_LOUPE, "Lou&pe\tCtrl+L"},
+};
+
+constexpr TMenuItemTemplate EditItems[] = {
+    {CM_UNDO, "&Undo\tCtrl+Z"},
+    {CM_REDO, "&Redo\tCtrl+Shift+Z"},
 };
 
 constexpr TMenuItemTemplate ToolItems[] = {
@@ -36,6 +48,7 @@ constexpr TMenuItemTemplate HelpItems[] = {
 
 constexpr TMenuPopupTemplate CommandsPopups[] = {
     {"&File", FileItems, static_cast<int>(std::size(FileItems))},
+    {"&Edit", EditItems, static_cast<int>(std::size(EditItems))},
     {"&View", ViewItems, static_cast<int>(std::size(ViewItems))},
     {"&Tool", ToolItems, static_cast<int>(std::size(ToolItems))},
     {"\b&Help", HelpItems, static_cast<int>(std::size(HelpItems))},

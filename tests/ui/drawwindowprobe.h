@@ -47,6 +47,7 @@ public:
     TRect DragRect() const { return Window.DragRect; }
 
     TDialog* AboutDialog() const { return Window.AboutDialog.get(); }
+    TLoupeWindow* Loupe() const { return Window.Loupe.get(); }
 
     // A point added to the curve being drawn, counted as a click counts it.
     void AddPoint(double x, double y) {
@@ -64,6 +65,7 @@ public:
         Window.ImageHeight = Window.Dib->GetHeight();
         Window.ImageSrcRect = {0, 0, Window.ImageWidth, Window.ImageHeight};
         Window.ImageMoved = 0;
+        Window.Views.Reset(Window.ViewNow());
     }
     // As after a stretch drag that left the part shown.
     void MoveImage(const TRect& shown) {

@@ -54,7 +54,7 @@ TEST_F(FrameTest, MenuHasTheCommandsInOrderWithTheirInitialStates) {
     QStringList titles;
     for (QAction* action : bar->actions())
         titles << action->text();
-    EXPECT_EQ(titles, (QStringList{"&File", "&View", "&Tool"}));
+    EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&View", "&Tool"}));
     // The Help title stands at the right end of the bar.
     auto* corner = qobject_cast<QMenuBar*>(bar->cornerWidget(Qt::TopRightCorner));
     ASSERT_NE(corner, nullptr);
@@ -62,8 +62,11 @@ TEST_F(FrameTest, MenuHasTheCommandsInOrderWithTheirInitialStates) {
 
     EXPECT_EQ(ItemTexts(Popup("&File")),
               (QStringList{"&New", "Open &Data", "Open &Image", "Save Data &As"}));
-    EXPECT_EQ(ItemTexts(Popup("&View")), (QStringList{"&Scale...", "-", "&Background color...", "-",
-                                                      "S&ymbols", "&Lines", "&Image"}));
+    EXPECT_EQ(ItemTexts(Popup("&Edit")), (QStringList{"&Undo\tCtrl+Z", "&Redo\tCtrl+Shift+Z"}));
+    EXPECT_EQ(ItemTexts(Popup("&View")),
+              (QStringList{"&Scale...", "-", "&Background color...", "-", "S&ymbols", "&Lines",
+                           "&Image", "-", "Zoom I&n\tCtrl++", "Zoom &Out\tCtrl+-",
+                           "Bac&k\tAlt+Left", "&Forward\tAlt+Right", "-", "Lou&pe\tCtrl+L"}));
     EXPECT_EQ(ItemTexts(Popup("&Tool")), (QStringList{"&Draw"}));
     EXPECT_EQ(ItemTexts(Popup("&Help")), (QStringList{"&Contents", "-", "&About"}));
 
