@@ -42,5 +42,6 @@ private:
     std::uint32_t PointCount;
     std::uint32_t LineNumber = 0;
     bool Warned = false;
+    std::uint64_t Total = 0;
     TDataLine Line;
 };

@@ -420,6 +420,10 @@ void TDrawWindow::SetCounts(int currentCurve, std::uint32_t pointCount,
     MessageGadget.SetText(countsText);
 }
 
+void TDrawWindow::ShowReadingProgress(const std::string& text) {
+    MessageGadget.SetText(text);
+}
+
 void TDrawWindow::CmBkColor() {
     if (!CustomColorsFilled)
         FillCustomColors();

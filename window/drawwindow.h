@@ -88,6 +88,8 @@ public:
     void AddDataPoint(int slot, double x, double y);
     // The counts a reading ends with, and their text in the message pane.
     void SetCounts(int currentCurve, std::uint32_t pointCount, const std::string& countsText);
+    // How far a long reading has got, in the message pane.
+    void ShowReadingProgress(const std::string& text);
 
     // Sets the graph scale over the graph square as one step of the undo
     // history and of the views, named as the Edit menu shows it ("Scale").
