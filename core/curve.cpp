@@ -72,22 +72,27 @@ private:
 
 } // namespace
 
-// One drawing pass over a curve: the graph square and the symbols' radii,
-// which stay for the pass, and what the pass may leave out without
+// One drawing call or pass over a curve: the graph square and the
+// symbols' radii, which stay for the pass, and what may be left out without
 // changing a pixel, in a context that only makes pixels, with the copy mix
 // mode and a pen one device pixel wide: a segment whose ends map to one
 // device pixel (a line leaves out its last pixel, so it draws nothing), and
-// a symbol on exactly the device pixels of the symbol drawn last while
-// nothing was drawn since (drawn again, it would change nothing). A dense
-// curve lands hundreds of points on one pixel; each of them then costs a
+// a symbol on exactly the device pixels of the symbol this curve drew last
+// while nothing at all was drawn since (drawn again, it would change
+// nothing). The curve keeps what it drew last from call to call, so points
+// read one by one, curves taking turns, are left out as well. A dense curve
+// lands hundreds of points on one pixel; each of them then costs a
 // comparison.
 class TCurve::TPass {
 public:
-    TPass(const TDC* dc, const TPen* pen)
+    TPass(TDC* dc, const TPen* pen, TDrawnLast& last)
         : Square(GraphSquare()), Rx(SymbolRadius(Square.XLo, Square.XHi)),
-          Ry(SymbolRadius(Square.YLo, Square.YHi)), Dc(dc),
+          Ry(SymbolRadius(Square.YLo, Square.YHi)), Dc(dc), Last(last),
           Enabled(dc && dc->OnlyPixelsCount() && dc->GetROP2() == R2_COPYPEN &&
-                  dc->LogicalToDeviceWidth((pen ? *pen : dc->GetPen()).Width) <= 1) {}
+                  dc->LogicalToDeviceWidth((pen ? *pen : dc->GetPen()).Width) <= 1) {
+        if (!Enabled || Last.Dc != dc || Last.Drawings != dc->DrawingCount())
+            Last.SymbolShown = false;
+    }
 
     const TSquare Square;
     const double Rx, Ry;
@@ -101,31 +106,42 @@ public:
         const TPoint to = Dc->LogicalToDevice({x1, y1});
         return from.X == to.X && from.Y == to.Y;
     }
-    void SegmentDrawn() { SymbolShown = false; }
     // True when the symbol with this logical box is on the canvas as the
     // last one drawn; otherwise it is taken to be drawn now.
     bool SymbolShownAlready(int left, int top, int right, int bottom) {
         if (!Enabled)
             return false;
-        if (SymbolShown && left == Logical.Left && top == Logical.Top && right == Logical.Right &&
-            bottom == Logical.Bottom)
+        // Within one pass the mapping stays, so one logical box is one
+        // device box.
+        if (Last.SymbolShown && LogicalKnown && left == Logical.Left && top == Logical.Top &&
+            right == Logical.Right && bottom == Logical.Bottom)
             return true;
         const TPoint a = Dc->LogicalToDevice({left, top});
         const TPoint b = Dc->LogicalToDevice({right, bottom});
-        const bool shown = SymbolShown && a.X == Device.Left && a.Y == Device.Top &&
-                           b.X == Device.Right && b.Y == Device.Bottom;
+        const bool shown = Last.SymbolShown && a.X == Last.Device.Left &&
+                           a.Y == Last.Device.Top && b.X == Last.Device.Right &&
+                           b.Y == Last.Device.Bottom;
         Logical = {left, top, right, bottom};
-        Device = {a.X, a.Y, b.X, b.Y};
-        SymbolShown = true;
+        LogicalKnown = true;
+        Last.Device = {a.X, a.Y, b.X, b.Y};
+        Last.SymbolShown = true;
         return shown;
+    }
+    // After the curve drew a segment (symbol: false) or its symbol.
+    void Drew(bool symbol) {
+        if (!Enabled)
+            return;
+        Last.SymbolShown = symbol;
+        Last.Dc = Dc;
+        Last.Drawings = Dc->DrawingCount();
     }
 
 private:
-    const TDC* Dc;
+    TDC* Dc;
+    TDrawnLast& Last;
     const bool Enabled;
-    bool SymbolShown = false;
+    bool LogicalKnown = false;
     TRect Logical;
-    TRect Device;
 };
 
 TCurve::TCurve(std::uint32_t increment) : Increment(increment == 0 ? 1 : increment) {}
@@ -190,19 +206,20 @@ void TCurve::AddPoint(double x, double y) {
         return;
     }
     const TCurvePoint point{x, y};
+    TPass pass(Dc, Pen, DrawnLast);
     if (Count == 0) {
         XMin = XMax = x;
         YMin = YMax = y;
         PenX = GraphScale.ToLogicalX(x);
         PenY = GraphScale.ToLogicalY(y);
         if (DrawSymbols)
-            DrawSymbol(point);
+            DrawSymbol(point, pass);
     } else {
         WidenBounds(x, y);
         if (DrawLines)
-            DrawSegment(point);
+            DrawSegment(point, pass);
         if (DrawSymbols)
-            DrawSymbol(point);
+            DrawSymbol(point, pass);
     }
     ++Count;
     Lock();
@@ -268,12 +285,12 @@ void TCurve::UpdateBounds() {
 }
 
 bool TCurve::DrawSymbol(const TCurvePoint& point) {
-    TPass pass(nullptr, nullptr);
+    TPass pass(Dc, Pen, DrawnLast);
     return DrawSymbol(point, pass);
 }
 
 bool TCurve::DrawSegment(const TCurvePoint& point) {
-    TPass pass(nullptr, nullptr);
+    TPass pass(Dc, Pen, DrawnLast);
     return DrawSegment(point, pass);
 }
 
@@ -289,6 +306,7 @@ bool TCurve::DrawSymbol(const TCurvePoint& point, TPass& pass) {
         if (!pass.SymbolShownAlready(left, top, right, bottom)) {
             TPenSelection pen(*Dc, Pen);
             Dc->Ellipse(left, top, right, bottom);
+            pass.Drew(true);
         }
     }
     return NotRightOfSquare(lx);
@@ -311,7 +329,7 @@ bool TCurve::DrawSegment(const TCurvePoint& point, TPass& pass) {
         TPenSelection pen(*Dc, Pen);
         const TPoint ends[2] = {{ax, ay}, {bx, by}};
         Dc->Polyline(ends, 2);
-        pass.SegmentDrawn();
+        pass.Drew(false);
     }
     return NotRightOfSquare(lx);
 }
@@ -324,7 +342,7 @@ void TCurve::Draw() {
     const TCurvePoint* const last = LastPoint;
     PenX = GraphScale.ToLogicalX(first->X);
     PenY = GraphScale.ToLogicalY(first->Y);
-    TPass pass(Dc, Pen);
+    TPass pass(Dc, Pen, DrawnLast);
     if (DrawSymbols)
         DrawSymbol(*first, pass);
     for (const TCurvePoint* p = first + 1; p <= last; ++p) {

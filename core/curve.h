@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/curvepoint.h"
+#include "framework/gdi/types.h"
 
 #include <cstdint>
 
@@ -57,6 +58,14 @@ public:
 
 private:
     class TPass;
+    // The device box of the symbol this curve drew last, in which context
+    // and after how many drawings there, and whether it still shows.
+    struct TDrawnLast {
+        const TDC* Dc = nullptr;
+        std::uint64_t Drawings = 0;
+        bool SymbolShown = false;
+        TRect Device;
+    };
     bool DrawSymbol(const TCurvePoint& point, TPass& pass);
     bool DrawSegment(const TCurvePoint& point, TPass& pass);
     void Lock();
@@ -74,4 +83,5 @@ private:
     double PenY = 0.0;
     int AtEnd = 1;
     double XMin = 0.0, XMax = 0.0, YMin = 0.0, YMax = 0.0;
+    TDrawnLast DrawnLast;
 };

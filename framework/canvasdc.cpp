@@ -111,6 +111,7 @@ void TCanvasDC::Refresh() {
         return;
     QtPainter.reset();
     KeptCount = 0;
+    ++DrawingSerial;
     Bits.Bits = reinterpret_cast<std::uint32_t*>(Canvas.bits());
     Bits.Stride = static_cast<int>(Canvas.bytesPerLine() / 4);
     Bits.Width = Canvas.width();
@@ -118,6 +119,11 @@ void TCanvasDC::Refresh() {
 }
 
 TCanvasDC::~TCanvasDC() = default;
+
+std::uint64_t TCanvasDC::DrawingCount() {
+    Refresh();
+    return DrawingSerial;
+}
 
 void TCanvasDC::Changed(const TRect&) {}
 

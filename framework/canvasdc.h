@@ -36,6 +36,7 @@ public:
     void StretchBlt(int destX, int destY, int destWidth, int destHeight, const TDibBits& source,
                     const TRect& sourceRect, std::uint32_t rop) override;
     bool OnlyPixelsCount() const override { return true; }
+    std::uint64_t DrawingCount() override;
 
 protected:
     void DrawLine(TPoint from, TPoint to) override;

@@ -88,6 +88,10 @@ public:
     // primitive that could not change a pixel may be left out; one that
     // records or counts its calls answers false.
     virtual bool OnlyPixelsCount() const { return false; }
+    // Where OnlyPixelsCount holds: a count of the drawings into what the
+    // context draws on, by any context, and of its changes; the same count
+    // twice means nothing changed a pixel in between.
+    virtual std::uint64_t DrawingCount() { return 0; }
 
 protected:
     // One straight line of the LineTo kind; the base keeps the position.
