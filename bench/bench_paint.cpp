@@ -7,6 +7,7 @@
 #include "benchapp.h"
 #include "offscreenmain.h"
 
+#include "core/axisvalues.h"
 #include "core/graphscale.h"
 #include "framework/ellipseshape.h"
 #include "framework/gdi/recordingdc.h"
@@ -14,6 +15,7 @@
 #include "framework/pixelop.h"
 #include "framework/window.h"
 
+#include <QFont>
 #include <QImage>
 #include <QPainter>
 
@@ -150,7 +152,8 @@ BENCHMARK(BM_FillSameSpans)->Unit(benchmark::kMillisecond);
 
 // The same picture with QPainter alone: device coordinates worked out with
 // the window's mapping, one drawLine per segment and one drawEllipse per
-// symbol, as the window issues them.
+// symbol, as the window issues them, and the values at the grid lines
+// written black over a white outline.
 void BM_RepaintQPainterReference(benchmark::State& state) {
     GraphScale.SetScale(0, 8668, 8668, 0, 0, 0, 100, 100);
     const auto dx = [](double lx) { return static_cast<int>(std::lround((lx + 666) * CanvasWidth / 10000)); };
@@ -177,6 +180,27 @@ void BM_RepaintQPainterReference(benchmark::State& state) {
         for (int v = 866; v <= 8668; v += 866) {
             painter.drawLine(dx(v), dy(0), dx(v), dy(8668));
             painter.drawLine(dx(0), dy(v), dx(8668), dy(v));
+        }
+        QFont font;
+        font.setStyleStrategy(QFont::NoAntialias);
+        painter.setFont(font);
+        for (const TAxis axis : {TAxis::X, TAxis::Y}) {
+            for (const TAxisValue& value : AxisValues(GraphScale, axis, 866)) {
+                const QString text = QString::fromStdString(value.Text);
+                const QPoint at = axis == TAxis::X ? QPoint(dx(value.Logical), dy(-40))
+                                                   : QPoint(dx(-40), dy(value.Logical));
+                const int flags = axis == TAxis::X ? Qt::AlignHCenter | Qt::AlignTop
+                                                   : Qt::AlignRight | Qt::AlignVCenter;
+                const QRect box = axis == TAxis::X ? QRect(at.x() - 50, at.y(), 100, 30)
+                                                   : QRect(at.x() - 100, at.y() - 15, 100, 30);
+                painter.setPen(Qt::white);
+                for (int oy = -1; oy <= 1; ++oy)
+                    for (int ox = -1; ox <= 1; ++ox)
+                        if (ox != 0 || oy != 0)
+                            painter.drawText(box.translated(ox, oy), flags, text);
+                painter.setPen(Qt::black);
+                painter.drawText(box, flags, text);
+            }
         }
         painter.setBrush(Qt::white);
         for (int c = 0; c < Curves; ++c) {

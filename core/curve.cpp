@@ -213,13 +213,15 @@ void TCurve::AddPoint(double x, double y) {
         PenX = GraphScale.ToLogicalX(x);
         PenY = GraphScale.ToLogicalY(y);
         if (DrawSymbols)
-            DrawSymbol(point, pass);
+            DrawSymbolAt(PenX, PenY, pass);
     } else {
         WidenBounds(x, y);
+        const double lx = GraphScale.ToLogicalX(x);
+        const double ly = GraphScale.ToLogicalY(y);
         if (DrawLines)
-            DrawSegment(point, pass);
+            DrawSegmentTo(lx, ly, pass);
         if (DrawSymbols)
-            DrawSymbol(point, pass);
+            DrawSymbolAt(lx, ly, pass);
     }
     ++Count;
     Lock();
@@ -286,17 +288,15 @@ void TCurve::UpdateBounds() {
 
 bool TCurve::DrawSymbol(const TCurvePoint& point) {
     TPass pass(Dc, Pen, DrawnLast);
-    return DrawSymbol(point, pass);
+    return DrawSymbolAt(GraphScale.ToLogicalX(point.X), GraphScale.ToLogicalY(point.Y), pass);
 }
 
 bool TCurve::DrawSegment(const TCurvePoint& point) {
     TPass pass(Dc, Pen, DrawnLast);
-    return DrawSegment(point, pass);
+    return DrawSegmentTo(GraphScale.ToLogicalX(point.X), GraphScale.ToLogicalY(point.Y), pass);
 }
 
-bool TCurve::DrawSymbol(const TCurvePoint& point, TPass& pass) {
-    const double lx = GraphScale.ToLogicalX(point.X);
-    const double ly = GraphScale.ToLogicalY(point.Y);
+bool TCurve::DrawSymbolAt(double lx, double ly, TPass& pass) {
     const TSquare& sq = pass.Square;
     // Written so that NaN fails the test and is never drawn.
     const bool inside = lx >= sq.XLo && lx <= sq.XHi && ly >= sq.YLo && ly <= sq.YHi;
@@ -312,9 +312,7 @@ bool TCurve::DrawSymbol(const TCurvePoint& point, TPass& pass) {
     return NotRightOfSquare(lx);
 }
 
-bool TCurve::DrawSegment(const TCurvePoint& point, TPass& pass) {
-    const double lx = GraphScale.ToLogicalX(point.X);
-    const double ly = GraphScale.ToLogicalY(point.Y);
+bool TCurve::DrawSegmentTo(double lx, double ly, TPass& pass) {
     if (lx == PenX && ly == PenY)
         return NotRightOfSquare(lx);
     if (PenX > lx)
@@ -334,6 +332,8 @@ bool TCurve::DrawSegment(const TCurvePoint& point, TPass& pass) {
     return NotRightOfSquare(lx);
 }
 
+// Each point is converted once for its segment and its symbol: on a log
+// axis the conversion is the dearest part of drawing.
 void TCurve::Draw() {
     if (Count == 0)
         return;
@@ -344,11 +344,13 @@ void TCurve::Draw() {
     PenY = GraphScale.ToLogicalY(first->Y);
     TPass pass(Dc, Pen, DrawnLast);
     if (DrawSymbols)
-        DrawSymbol(*first, pass);
+        DrawSymbolAt(PenX, PenY, pass);
     for (const TCurvePoint* p = first + 1; p <= last; ++p) {
-        if (DrawLines && !DrawSegment(*p, pass) && RightwardOnly)
+        const double lx = GraphScale.ToLogicalX(p->X);
+        const double ly = GraphScale.ToLogicalY(p->Y);
+        if (DrawLines && !DrawSegmentTo(lx, ly, pass) && RightwardOnly)
             break;
-        if (DrawSymbols && !DrawSymbol(*p, pass) && RightwardOnly)
+        if (DrawSymbols && !DrawSymbolAt(lx, ly, pass) && RightwardOnly)
             break;
     }
 }

@@ -4,6 +4,7 @@
 #include "framework/gdi/types.h"
 
 #include <cstdint>
+#include <span>
 
 class TDC;
 struct TPen;
@@ -52,6 +53,8 @@ public:
     double GetYMin() const { return YMin; }
     double GetYMax() const { return YMax; }
     bool IsAtEnd() const { return AtEnd != 0; }
+    // The points in order, for reading without moving the cursor.
+    std::span<const TCurvePoint> GetPoints() const { return {DataHandle, Count}; }
 
     TDC* Dc = nullptr;
     const TPen* Pen = nullptr;
@@ -66,11 +69,13 @@ private:
         bool SymbolShown = false;
         TRect Device;
     };
-    bool DrawSymbol(const TCurvePoint& point, TPass& pass);
-    bool DrawSegment(const TCurvePoint& point, TPass& pass);
     void Lock();
     bool GrowFor(std::uint32_t count);
     void WidenBounds(double x, double y);
+    // The drawing of DrawSymbol and DrawSegment at a point already turned
+    // into logical units, in one drawing pass.
+    bool DrawSymbolAt(double lx, double ly, TPass& pass);
+    bool DrawSegmentTo(double lx, double ly, TPass& pass);
 
     TCurvePoint* DataHandle = nullptr;
     TCurvePoint* FirstPoint = nullptr;

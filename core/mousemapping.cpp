@@ -1,6 +1,7 @@
 #include "core/mousemapping.h"
 
 #include "core/graphscale.h"
+#include "core/scaleranges.h"
 
 #include <algorithm>
 #include <cmath>
@@ -43,21 +44,26 @@ bool IsEmptyDrag(const TRect& dragRect) {
 }
 
 bool ZoomToDrag(const TRect& dragRect) {
+    const TAxisKind xKind = GraphScale.GetXKind(), yKind = GraphScale.GetYKind();
     double x1 = GraphScale.ToGraphX(dragRect.Left);
     double y1 = GraphScale.ToGraphY(dragRect.Top);
     double x2 = GraphScale.ToGraphX(dragRect.Right);
     double y2 = GraphScale.ToGraphY(dragRect.Bottom);
-    if (x1 == x2) {
+    // A log axis separates equal limits in SetScale; the linear epsilon
+    // could push a tiny limit below zero there.
+    if (x1 == x2 && xKind == TAxisKind::Linear) {
         x1 -= DragEpsilon;
         x2 += DragEpsilon;
     }
-    if (y1 == y2) {
+    if (y1 == y2 && yKind == TAxisKind::Linear) {
         y1 -= DragEpsilon;
         y2 += DragEpsilon;
     }
     if (!std::isfinite(x2 - x1) || !std::isfinite(y2 - y1))
         return false; // NaN and infinite limits fail here too
-    GraphScale.SetScale(0, GraphExtent, GraphExtent, 0, x1, y1, x2, y2);
+    if (!RangesFitAxes({x1, x2, y1, y2}, xKind, yKind))
+        return false; // a limit below the smallest double on a log axis
+    GraphScale.SetScale(0, GraphExtent, GraphExtent, 0, x1, y1, x2, y2, xKind, yKind);
     return true;
 }
 

@@ -29,7 +29,8 @@ bool IsEmptyDrag(const TRect& dragRect);
 // square, reading its corners under the scale in force. Refuses, leaving the
 // scale as it was, when a limit or the width of a range would not be a
 // finite number (a drag into the margins of a range near the largest
-// double), since such a scale could not convert positions back.
+// double), since such a scale could not convert positions back, or when a
+// limit on a log axis would underflow to zero. The axes keep their kinds.
 bool ZoomToDrag(const TRect& dragRect);
 
 // The part of the image shown after a stretch drag over dragRect, from the

@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -20,6 +21,31 @@ std::string FormatG(double value, int width, int precision, bool leftAligned) {
     }
     return text;
 }
+
+// The smallest and largest of the values that count on one axis.
+class TAxisBounds {
+public:
+    explicit TAxisBounds(TAxisKind kind) : PositiveOnly(kind == TAxisKind::Log10) {}
+
+    void Take(double v) {
+        if (PositiveOnly && !(v > 0))
+            return;
+        if (v < Min)
+            Min = v;
+        if (v > Max)
+            Max = v;
+    }
+    void Store(double& min, double& max) const {
+        const bool any = Min <= Max;
+        min = any ? Min : 0;
+        max = any ? Max : 0;
+    }
+
+private:
+    bool PositiveOnly;
+    double Min = std::numeric_limits<double>::infinity();
+    double Max = -std::numeric_limits<double>::infinity();
+};
 
 } // namespace
 
@@ -56,9 +82,34 @@ bool DataBounds(const TCurve* const* curves, int currentCurve, TDataBounds& boun
     return points >= 2;
 }
 
+bool DataBounds(const TCurve* const* curves, int currentCurve, TDataBounds& bounds,
+                TAxisKind xKind, TAxisKind yKind) {
+    if (xKind == TAxisKind::Linear && yKind == TAxisKind::Linear)
+        return DataBounds(curves, currentCurve, bounds);
+    TAxisBounds x(xKind), y(yKind);
+    unsigned long long points = 0;
+    for (int i = 0; i <= currentCurve; ++i) {
+        if (!curves[i])
+            continue;
+        for (const TCurvePoint& p : curves[i]->GetPoints()) {
+            x.Take(p.X);
+            y.Take(p.Y);
+        }
+        points += curves[i]->GetCount();
+    }
+    x.Store(bounds.XMin, bounds.XMax);
+    y.Store(bounds.YMin, bounds.YMax);
+    return points >= 2;
+}
+
 bool RangesAreValid(const TScaleRanges& r) {
     // Written so that NaN fails; a span too wide for a double would make the
     // scale factor zero and every conversion back divide by it.
     return r.MinX < r.MaxX && r.MinY < r.MaxY && std::isfinite(r.MaxX - r.MinX) &&
            std::isfinite(r.MaxY - r.MinY);
+}
+
+bool RangesFitAxes(const TScaleRanges& r, TAxisKind xKind, TAxisKind yKind) {
+    return (xKind == TAxisKind::Linear || (r.MinX > 0 && r.MaxX > 0)) &&
+           (yKind == TAxisKind::Linear || (r.MinY > 0 && r.MaxY > 0));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/graphscale.h"
+
 #include <string>
 
 class TCurve;
@@ -24,6 +26,12 @@ struct TDataBounds {
 // points in all, which is enough to fit a range to.
 bool DataBounds(const TCurve* const* curves, int currentCurve, TDataBounds& bounds);
 
+// The same box for a fit onto the given axes: on a log axis only values
+// above zero count, and an axis with none gets the bounds 0 to 0. The answer
+// is DataBounds' (two or more points in all).
+bool DataBounds(const TCurve* const* curves, int currentCurve, TDataBounds& bounds,
+                TAxisKind xKind, TAxisKind yKind);
+
 struct TScaleRanges {
     double MinX = 0, MaxX = 0, MinY = 0, MaxY = 0;
 };
@@ -31,3 +39,6 @@ struct TScaleRanges {
 // True when the ranges can become the graph scale: each minimum below its
 // maximum, and the width of each range a finite number.
 bool RangesAreValid(const TScaleRanges& r);
+
+// True when every log axis among the two has a range above zero.
+bool RangesFitAxes(const TScaleRanges& r, TAxisKind xKind, TAxisKind yKind);

@@ -1,6 +1,7 @@
 #include "core/view.h"
 
 #include "core/graphscale.h"
+#include "core/scaleranges.h"
 
 #include <algorithm>
 #include <cmath>
@@ -51,19 +52,34 @@ std::optional<TView> ZoomRanges(const TView& view, double lx, double ly, double 
     return zoomed;
 }
 
-} // namespace
-
-TView CurrentView(const TRect& shown) {
-    return {GraphScale.GetXMin(), GraphScale.GetXMax(), GraphScale.GetYMin(), GraphScale.GetYMax(),
-            shown};
+// The view with each log axis's bounds taken to their logarithms, and back:
+// a log axis is linear in them.
+TView InLogSpace(TView view) {
+    if (view.XKind == TAxisKind::Log10) {
+        view.XMin = std::log10(view.XMin);
+        view.XMax = std::log10(view.XMax);
+    }
+    if (view.YKind == TAxisKind::Log10) {
+        view.YMin = std::log10(view.YMin);
+        view.YMax = std::log10(view.YMax);
+    }
+    return view;
 }
 
-void ApplyViewScale(const TView& view) {
-    GraphScale.SetScale(0, GraphExtent, GraphExtent, 0, view.XMin, view.YMin, view.XMax, view.YMax);
+TView OutOfLogSpace(TView view) {
+    if (view.XKind == TAxisKind::Log10) {
+        view.XMin = std::pow(10.0, view.XMin);
+        view.XMax = std::pow(10.0, view.XMax);
+    }
+    if (view.YKind == TAxisKind::Log10) {
+        view.YMin = std::pow(10.0, view.YMin);
+        view.YMax = std::pow(10.0, view.YMax);
+    }
+    return view;
 }
 
-std::optional<TView> ZoomedView(const TView& view, TSize picture, double lx, double ly,
-                                double factor) {
+std::optional<TView> ZoomedLinearView(const TView& view, TSize picture, double lx, double ly,
+                                      double factor) {
     if (!(factor > 0) || factor == 1 || !std::isfinite(factor))
         return std::nullopt;
     const TRect& shown = view.Shown;
@@ -100,8 +116,35 @@ std::optional<TView> ZoomedView(const TView& view, TSize picture, double lx, dou
     TView zoomed{valueX(next.Left - ImageSquareLow * nkx),
                  valueX(next.Left + (GraphExtent - ImageSquareLow) * nkx),
                  valueY(next.Top + ImageSquareHigh * nky),
-                 valueY(next.Top + (ImageSquareHigh - GraphExtent) * nky), next};
+                 valueY(next.Top + (ImageSquareHigh - GraphExtent) * nky), next,
+                 view.XKind, view.YKind};
     if (!IsUsableRange(zoomed.XMin, zoomed.XMax) || !IsUsableRange(zoomed.YMin, zoomed.YMax))
         return std::nullopt;
     return zoomed;
 }
+
+} // namespace
+
+TView CurrentView(const TRect& shown) {
+    return {GraphScale.GetXMin(), GraphScale.GetXMax(), GraphScale.GetYMin(), GraphScale.GetYMax(),
+            shown, GraphScale.GetXKind(), GraphScale.GetYKind()};
+}
+
+void ApplyViewScale(const TView& view) {
+    GraphScale.SetScale(0, GraphExtent, GraphExtent, 0, view.XMin, view.YMin, view.XMax, view.YMax,
+                        view.XKind, view.YKind);
+}
+
+std::optional<TView> ZoomedView(const TView& view, TSize picture, double lx, double ly,
+                                double factor) {
+    const std::optional<TView> zoomed = ZoomedLinearView(InLogSpace(view), picture, lx, ly, factor);
+    if (!zoomed)
+        return std::nullopt;
+    const TView result = OutOfLogSpace(*zoomed);
+    if (!RangesFitAxes({result.XMin, result.XMax, result.YMin, result.YMax}, result.XKind,
+                       result.YKind) ||
+        !IsUsableRange(result.XMin, result.XMax) || !IsUsableRange(result.YMin, result.YMax))
+        return std::nullopt;
+    return result;
+}
+

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/graphscale.h"
 #include "core/logicalspace.h"
 #include "framework/gdi/types.h"
 
@@ -7,17 +8,19 @@
 
 // What the user looks at: the graph ranges of the graph square and the part
 // of the picture (in picture pixels, rows counted from the top) stretched
-// over the image square. Shown is empty when no picture is loaded.
+// over the image square, and whether each axis is linear or log. Shown is
+// empty when no picture is loaded.
 struct TView {
     double XMin = 0, XMax = 0, YMin = 0, YMax = 0;
     TRect Shown;
+    TAxisKind XKind = TAxisKind::Linear, YKind = TAxisKind::Linear;
     friend bool operator==(const TView&, const TView&) = default;
 };
 
-// The ranges of GraphScale together with the given shown part.
+// The ranges and axis kinds of GraphScale together with the given shown part.
 TView CurrentView(const TRect& shown);
 
-// Sets GraphScale to the view's ranges over the graph square.
+// Sets GraphScale to the view's ranges and axis kinds over the graph square.
 void ApplyViewScale(const TView& view);
 
 // The view after zooming by factor (above 1 zooms in) about the logical point
@@ -26,7 +29,8 @@ void ApplyViewScale(const TView& view);
 // near the exact zoom about the point as whole pixels allow, and the ranges
 // are worked out from it so that every picture pixel keeps its graph value:
 // the picture never moves against the values. Without one, the ranges shrink
-// or grow about the point. Nothing when the view would not change or its
-// ranges would not be finite.
+// or grow about the point. A log axis zooms as a linear one over the
+// logarithms of its values. Nothing when the view would not change or its
+// ranges would not be finite (or, on a log axis, above zero).
 std::optional<TView> ZoomedView(const TView& view, TSize picture, double lx, double ly,
                                 double factor);

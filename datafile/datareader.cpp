@@ -2,6 +2,7 @@
 
 #include "core/curveflags.h"
 #include "core/curvemessages.h"
+#include "core/graphscale.h"
 #include "datafile/countstext.h"
 #include "datafile/datanumber.h"
 #include "datafile/datasink.h"
@@ -79,6 +80,7 @@ void TDataReader::Read(std::istream& in) {
             break;
         }
     }
+    NoteNotDrawn();
     Sink.ReadingEnded(CurrentCurve, PointCount, CountsText(CurrentCurve + 1, PointCount));
 }
 
@@ -105,6 +107,8 @@ bool TDataReader::TakeLine() {
             return false;
         }
         ++PointCount;
+        if (!GraphScale.HasPosition(Line.X, y))
+            ++NotDrawn;
     }
     return true;
 }
@@ -125,4 +129,16 @@ void TDataReader::WarnTooManyCurves() {
                           " curves. The rest of them will be ignored.",
                       "Attention!", MB_OK, MB_ICONEXCLAMATION});
     Warned = true;
+}
+
+// The points are stored and saved all the same; the note keeps a log plot
+// with missing points from passing for the whole file.
+void TDataReader::NoteNotDrawn() {
+    if (NotDrawn == 0)
+        return;
+    const bool one = NotDrawn == 1;
+    Sink.ShowMessage({std::to_string(NotDrawn) + (one ? " point" : " points") +
+                          " at or below zero on a log axis " + (one ? "was" : "were") +
+                          " not drawn.",
+                      "Note", MB_OK, MB_ICONINFORMATION});
 }

@@ -14,7 +14,8 @@ class TDataSink;
 // after those already held; curves for columns without a value so far are
 // made on the way, empty. The reader decides every message of the reading
 // (too long a line, read errors, too many curves, numbers out of range,
-// memory) and reports the counts at the end. It owns the working data of
+// memory, points a log axis cannot show) and reports the counts at the
+// end. It owns the working data of
 // one reading: the line number, the base, the warned flag and the parsed
 // line. Use one reader for one reading.
 class TDataReader {
@@ -27,7 +28,9 @@ public:
     // counts are not reported.
     void ReadFile(const std::filesystem::path& path);
     // Reads lines until the stream ends or a failure or the user ends the
-    // reading; then reports the counts, however it ended.
+    // reading; then, however it ended, says how many of the points read
+    // have no place on the graph scale's log axes (when there are any) and
+    // reports the counts.
     void Read(std::istream& in);
 
 private:
@@ -35,6 +38,7 @@ private:
     bool TakeLine();
     bool MakeCurvesUpTo(int slot);
     void WarnTooManyCurves();
+    void NoteNotDrawn();
 
     TDataSink& Sink;
     int Base;
@@ -43,5 +47,6 @@ private:
     std::uint32_t LineNumber = 0;
     bool Warned = false;
     std::uint64_t Total = 0;
+    std::uint32_t NotDrawn = 0;
     TDataLine Line;
 };

@@ -5,6 +5,7 @@
 #include "framework/linerasteriser.h"
 #include "framework/pixelop.h"
 
+#include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <QPolygon>
@@ -53,6 +54,14 @@ QPainter::CompositionMode Composition(int rop2) {
     default:
         return QPainter::CompositionMode_SourceOver;
     }
+}
+
+// The application's font, drawn without smoothing so that each text pixel
+// has the text colour exactly, as every other primitive has its colour.
+QFont TextFont() {
+    QFont font;
+    font.setStyleStrategy(QFont::NoAntialias);
+    return font;
 }
 
 QColor ToQColor(TColor c) {
@@ -394,4 +403,31 @@ void TCanvasDC::StretchBlt(int destX, int destY, int destWidth, int destHeight,
     const TPoint b = LogicalToDevice({destX + destWidth, destY + destHeight});
     StretchDibToCanvas(Bits, TRect{a.X, a.Y, b.X, b.Y}, source, sourceRect, rop);
     Drew(TShapeKind::Other, {}, TRect{a.X, a.Y, b.X, b.Y}.Normalized());
+}
+
+TSize TCanvasDC::GetTextExtent(std::string_view text) const {
+    const QFontMetrics metrics(TextFont(), &Canvas);
+    const QString qtext = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return {metrics.horizontalAdvance(qtext), metrics.height()};
+}
+
+void TCanvasDC::DrawText(TPoint deviceTopLeft, std::string_view text) {
+    Refresh();
+    const QString qtext = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const TSize size = GetTextExtent(text);
+    const QRect box(deviceTopLeft.X, deviceTopLeft.Y, size.Cx, size.Cy);
+    QPainter& painter = Painter();
+    painter.setFont(TextFont());
+    constexpr int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine;
+    if (const std::optional<TColor>& outline = GetTextOutline()) {
+        // The text moved by one pixel every way, under the text itself.
+        painter.setPen(ToQColor(*outline));
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx)
+                if (dx != 0 || dy != 0)
+                    painter.drawText(box.translated(dx, dy), flags, qtext);
+    }
+    painter.setPen(ToQColor(GetTextColor()));
+    painter.drawText(box, flags, qtext);
+    Drew(TShapeKind::Other, {}, {box.left() - 1, box.top() - 1, box.right() + 1, box.bottom() + 1});
 }

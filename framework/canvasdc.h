@@ -20,10 +20,11 @@ class QPainter;
 // vertices hit once, GDI's dash patterns), rectangles covering left..right-1
 // and top..bottom-1, ellipses from a cached pixel shape, the image blit by
 // our own nearest-neighbour sampling. Every mix mode is applied per pixel,
-// so XOR drawing is exact. Only wide pens and filled polygons go through
-// QPainter, with antialiasing off. A line or ellipse drawn with the copy mix
-// mode again while nothing drawn since has touched its pixels (the symbols
-// of points that land on one pixel) is skipped: it could not change one.
+// so XOR drawing is exact. Only wide pens, filled polygons and text go
+// through QPainter, with antialiasing off; text is in the application's
+// font. A line or ellipse drawn with the copy mix mode again while nothing
+// drawn since has touched its pixels (the symbols of points that land on
+// one pixel) is skipped: it could not change one.
 class TCanvasDC : public TDC {
 public:
     explicit TCanvasDC(QImage& canvas);
@@ -37,9 +38,11 @@ public:
                     const TRect& sourceRect, std::uint32_t rop) override;
     bool OnlyPixelsCount() const override { return true; }
     std::uint64_t DrawingCount() override;
+    TSize GetTextExtent(std::string_view text) const override;
 
 protected:
     void DrawLine(TPoint from, TPoint to) override;
+    void DrawText(TPoint deviceTopLeft, std::string_view text) override;
     // Told of every device box drawn into, edges inclusive (client DCs show
     // it); never of a primitive that changed nothing.
     virtual void Changed(const TRect& box);

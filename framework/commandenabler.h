@@ -6,7 +6,8 @@
 
 // The question "may this command run now?", asked of the window that handles
 // commands before a menu opens and when idle for the tool-bar buttons. A
-// command nobody answers for stays enabled.
+// command nobody answers for stays enabled. A menu item's text and check
+// mark change too when the answer says how they are to be.
 class TCommandEnabler {
 public:
     explicit TCommandEnabler(int id) : Id(id) {}
@@ -17,9 +18,12 @@ public:
     // A menu item's text for now (its shortcut stays shown beside it).
     void SetText(std::string text) { Text = std::move(text); }
     const std::optional<std::string>& GetText() const { return Text; }
+    void SetCheck(bool checked) { Checked = checked; }
+    std::optional<bool> GetCheck() const { return Checked; }
 
 private:
     int Id;
     bool Enabled = true;
     std::optional<std::string> Text;
+    std::optional<bool> Checked;
 };

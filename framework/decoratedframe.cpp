@@ -44,6 +44,8 @@ std::vector<Qt::Key> QtKeys(int virtualKey) {
         return {Qt::Key_Left};
     case VK_RIGHT:
         return {Qt::Key_Right};
+    case VK_I:
+        return {Qt::Key_I};
     case VK_L:
         return {Qt::Key_L};
     case VK_Y:
@@ -210,6 +212,10 @@ void TDecoratedFrame::EnableMenu(QMenu& menu) {
             const QString shown = action->text();
             const qsizetype tab = shown.indexOf(QLatin1Char('\t'));
             action->setText(QString::fromStdString(*text) + (tab < 0 ? QString() : shown.mid(tab)));
+        }
+        if (const std::optional<bool> checked = enabler.GetCheck()) {
+            action->setCheckable(true);
+            action->setChecked(*checked);
         }
     }
 }

@@ -105,6 +105,8 @@ void TDialog::Build() {
         QWidget* widget = MakeControl(control, Window);
         widget->setGeometry(units.X(control.X), units.Y(control.Y),
                             std::max(1, units.X(control.Width)), std::max(1, units.Y(control.Height)));
+        if (!control.TabStop)
+            widget->setFocusPolicy(Qt::ClickFocus);
         if (control.Id >= 0)
             Items[control.Id] = widget;
         if (control.Id == IDOK)

@@ -214,6 +214,81 @@ std::unique_ptr<TDib> TDib::Read(std::FILE* file, std::uint64_t fileBytes) {
     return dib;
 }
 
+std::unique_ptr<TDib> TDib::Create(int width, int height, int bitCount,
+                                   const std::vector<std::uint32_t>& palette,
+                                   std::int32_t xPelsPerMeter, std::int32_t yPelsPerMeter) {
+    THeader h;
+    h.Bytes = InfoHeaderBytes;
+    h.Width = width;
+    h.Height = height;
+    h.Planes = 1;
+    h.BitCount = bitCount;
+    h.XPelsPerMeter = xPelsPerMeter;
+    h.YPelsPerMeter = yPelsPerMeter;
+    h.Entries = static_cast<std::int64_t>(palette.size());
+    h.EntryBytes = InfoEntryBytes;
+    std::uint64_t pixelBytes = 0;
+    if (width <= 0 || height <= 0 || ColorCount(bitCount) <= 0 ||
+        h.Entries > ColorCount(bitCount) || !PixelBytes(h, pixelBytes))
+        return nullptr;
+
+    std::unique_ptr<TDib> dib(new (std::nothrow) TDib);
+    if (!dib)
+        return nullptr;
+    const std::uint64_t tableBytes = static_cast<std::uint64_t>(h.Entries) * InfoEntryBytes;
+    dib->Block =
+        AllocGlobalBlock(static_cast<std::size_t>(InfoHeaderBytes + tableBytes + pixelBytes));
+    if (!dib->Block)
+        return nullptr;
+    std::uint8_t* header = dib->Block.get();
+    std::memset(header, 0, InfoHeaderBytes);
+    PutU32(header, InfoHeaderBytes);
+    PutU32(header + 4, static_cast<std::uint32_t>(width));
+    PutU32(header + 8, static_cast<std::uint32_t>(height));
+    header[12] = 1; // planes
+    header[14] = static_cast<std::uint8_t>(bitCount);
+    PutU32(header + SizeImageOffset, static_cast<std::uint32_t>(pixelBytes));
+    PutU32(header + 24, static_cast<std::uint32_t>(xPelsPerMeter));
+    PutU32(header + 28, static_cast<std::uint32_t>(yPelsPerMeter));
+    PutU32(header + 32, static_cast<std::uint32_t>(palette.size()));
+    std::uint8_t* entry = header + InfoHeaderBytes;
+    for (std::uint32_t rgb : palette) {
+        PutU32(entry, rgb); // blue, green, red, 0 in file order
+        entry += InfoEntryBytes;
+    }
+
+    dib->HeaderBytes = InfoHeaderBytes;
+    dib->TableBytes = static_cast<std::uint32_t>(tableBytes);
+    dib->Width = width;
+    dib->Height = height;
+    dib->BitCount = bitCount;
+    dib->SizeImage = static_cast<std::uint32_t>(pixelBytes);
+    dib->XPelsPerMeter = xPelsPerMeter;
+    dib->YPelsPerMeter = yPelsPerMeter;
+    dib->NumColors = static_cast<int>(palette.size());
+    const std::size_t row = dib->GetRowBytes();
+    for (int y = 0; y < height; ++y)
+        std::memset(dib->GetBits() + static_cast<std::size_t>(y) * row + row - 4, 0, 4);
+    return dib;
+}
+
+void TDib::SetColors(const std::vector<std::uint32_t>& palette) {
+    std::uint8_t* entry = Block.get() + HeaderBytes;
+    for (int i = 0; i < NumColors; ++i, entry += InfoEntryBytes)
+        PutU32(entry, static_cast<std::size_t>(i) < palette.size() ? palette[static_cast<std::size_t>(i)] : 0);
+}
+
+void TDib::SetResolution(std::int32_t xPelsPerMeter, std::int32_t yPelsPerMeter) {
+    PutU32(Block.get() + 24, static_cast<std::uint32_t>(xPelsPerMeter));
+    PutU32(Block.get() + 28, static_cast<std::uint32_t>(yPelsPerMeter));
+    XPelsPerMeter = xPelsPerMeter;
+    YPelsPerMeter = yPelsPerMeter;
+}
+
+std::size_t TDib::GetRowBytes() const {
+    return static_cast<std::size_t>(RowBytes(Width, BitCount));
+}
+
 TDibBits TDib::GetBlitSource() const {
     return TDibBits{Width, Height, BitCount, GetColors(), NumColors, GetBits()};
 }

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <vector>
 
 // A device-independent bitmap read from a Windows bitmap file: one block
 // holding the header as read (biSizeImage recomputed for uncompressed
@@ -24,6 +25,14 @@ public:
     // Reads from the current position of `file`, which holds `fileBytes`
     // bytes from there on.
     static std::unique_ptr<TDib> Read(std::FILE* file, std::uint64_t fileBytes);
+    // A new uncompressed bottom-up image with a 40-byte header, the colour
+    // table given (0x00RRGGBB entries, at most 2^bitCount) and pixel bits
+    // for the caller to fill (the padding at the end of each row is already
+    // zero): the same kind of image a bitmap file of that bit count gives. Null when the sizes cannot be held or the block
+    // cannot be allocated.
+    static std::unique_ptr<TDib> Create(int width, int height, int bitCount,
+                                        const std::vector<std::uint32_t>& palette,
+                                        std::int32_t xPelsPerMeter, std::int32_t yPelsPerMeter);
 
     TDib(const TDib&) = delete;
     TDib& operator=(const TDib&) = delete;
@@ -41,6 +50,15 @@ public:
     int GetNumColors() const { return NumColors; }
     // The file had the 12-byte header of the old presentation-manager kind.
     bool IsOldStyle() const { return OldStyle; }
+    // Replaces the colour table's entries with 0x00RRGGBB values (entries
+    // beyond those given become black) and sets the resolution: for an
+    // image made by Create whose pixels were filled before its colours were
+    // known.
+    void SetColors(const std::vector<std::uint32_t>& palette);
+    void SetResolution(std::int32_t xPelsPerMeter, std::int32_t yPelsPerMeter);
+
+    // Bytes of one stored row, padded to 4 bytes.
+    std::size_t GetRowBytes() const;
     // biSizeImage equals the bytes the width, height and bit count need
     // without compression, rows padded to 4 bytes; worked out in 64 bits.
     bool HasUncompressedSize() const;

@@ -1,8 +1,11 @@
 #include "image/imageload.h"
 
+#include "image/colourquantiser.h"
 #include "image/dib.h"
 #include "image/pixelcopy.h"
 
+#include <algorithm>
+#include <cstring>
 #include <utility>
 
 namespace {
@@ -45,6 +48,10 @@ TImageCheck Refused(std::vector<TUserMessage> messages, const TUserMessage& why)
 
 } // namespace
 
+TUserMessage NoMemoryForImageMessage() {
+    return NoMemory;
+}
+
 TImageCheck CheckImage(const TDib* dib) {
     std::vector<TUserMessage> messages;
     if (!dib || TooSmall(*dib))
@@ -72,14 +79,111 @@ TImageLoad LoadImage(const std::string& path, TPixelCopy& backupBits) {
     std::unique_ptr<TDib> dib = TDib::ReadFile(path);
     TImageCheck check = CheckImage(dib.get());
     load.Messages = std::move(check.Messages);
+    load.Refused = !check.Accepted;
     if (!check.Accepted)
         return load;
-    if (!backupBits.Take(*dib)) {
+    TImageLoad kept = KeepImage(std::move(dib), backupBits);
+    load.Dib = std::move(kept.Dib);
+    load.Messages.insert(load.Messages.end(), kept.Messages.begin(), kept.Messages.end());
+    return load;
+}
+
+TImageLoad KeepImage(std::unique_ptr<TDib> dib, TPixelCopy& backupBits) {
+    TImageLoad load;
+    if (!backupBits.Take(*dib))
+        load.Messages.push_back(NoMemory);
+    else
+        load.Dib = std::move(dib);
+    return load;
+}
+
+namespace {
+
+std::uint8_t* StoredRow(TDib& dib, int y) {
+    const int stored = dib.GetHeight() - 1 - y;
+    return dib.GetBits() + static_cast<std::size_t>(stored) * dib.GetRowBytes();
+}
+
+// A palette picture's colours laid over white, as many as its bit count
+// can refer to.
+std::vector<std::uint32_t> ShownPalette(const TPixelRows& picture) {
+    std::vector<std::uint32_t> palette(std::size_t{1} << picture.BitCount, 0);
+    const std::size_t given = std::min(palette.size(), picture.Palette.size());
+    for (std::size_t i = 0; i < given; ++i)
+        palette[i] = TColourQuantiser::OverWhite(picture.Palette[i]);
+    return palette;
+}
+
+// Palette pictures: the rows turned bottom-up, the pixels as they are.
+TImageLoad CopyPalettePicture(const TPixelRows& picture, const TImportProgress& progress) {
+    TImageLoad load;
+    const std::vector<std::uint32_t> palette = ShownPalette(picture);
+    std::unique_ptr<TDib> dib = TDib::Create(picture.Width, picture.Height, picture.BitCount, palette,
+                                             picture.XPelsPerMeter, picture.YPelsPerMeter);
+    if (!dib) {
         load.Messages.push_back(NoMemory);
         return load;
     }
+    const std::size_t used = (static_cast<std::size_t>(picture.Width) * picture.BitCount + 7) / 8;
+    for (int y = 0; y < picture.Height; ++y) {
+        if (!ReportRows(progress, y, picture.Height))
+            return load;
+        std::memcpy(StoredRow(*dib, y), picture.Row(y), used);
+    }
     load.Dib = std::move(dib);
     return load;
+}
+
+TImageLoad QuantisePicture(const TPixelRows& picture, const TImportProgress& progress) {
+    TImageLoad load;
+    const std::optional<TColourQuantiser> quantiser =
+        TColourQuantiser::Build(picture, ProgressPart(progress, 0, 500));
+    if (!quantiser)
+        return load;
+    std::unique_ptr<TDib> dib = TDib::Create(picture.Width, picture.Height, 8, quantiser->GetPalette(),
+                                             picture.XPelsPerMeter, picture.YPelsPerMeter);
+    if (!dib) {
+        load.Messages.push_back(NoMemory);
+        return load;
+    }
+    const TImportProgress mapping = ProgressPart(progress, 500, 500);
+    for (int y = 0; y < picture.Height; ++y) {
+        if (!ReportRows(mapping, y, picture.Height))
+            return load;
+        quantiser->MapRow(picture, y, StoredRow(*dib, y));
+    }
+    load.Dib = std::move(dib);
+    return load;
+}
+
+} // namespace
+
+TImageLoad AdoptPicture(std::unique_ptr<TDib> dib, const TPixelRows& picture) {
+    dib->SetColors(ShownPalette(picture));
+    dib->SetResolution(picture.XPelsPerMeter, picture.YPelsPerMeter);
+    const std::size_t row = dib->GetRowBytes();
+    std::uint8_t* bits = dib->GetBits();
+    std::vector<std::uint8_t> spare(row);
+    for (std::size_t top = 0, bottom = static_cast<std::size_t>(dib->GetHeight()) - 1; top < bottom;
+         ++top, --bottom) {
+        std::memcpy(spare.data(), bits + top * row, row);
+        std::memcpy(bits + top * row, bits + bottom * row, row);
+        std::memcpy(bits + bottom * row, spare.data(), row);
+    }
+    return {std::move(dib), {}};
+}
+
+TImageLoad ConvertPicture(const TPixelRows& picture, const TImportProgress& progress) {
+    switch (picture.BitCount) {
+    case 1:
+    case 4:
+    case 8:
+        return CopyPalettePicture(picture, progress);
+    case 32:
+        return QuantisePicture(picture, progress);
+    default:
+        return {nullptr, {Unreadable}, true};
+    }
 }
 
 void RecallImage(TDib* dib, const TPixelCopy& backupBits, TRect& imageSrcRect, int& imageMoved) {

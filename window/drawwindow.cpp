@@ -1,5 +1,6 @@
 #include "window/drawwindow.h"
 
+#include "core/axisvalues.h"
 #include "core/curve.h"
 #include "core/curveflags.h"
 #include "core/curvemessages.h"
@@ -14,6 +15,7 @@
 #include "framework/gdi/messagebox.h"
 #include "framework/gdi/usermessage.h"
 #include "framework/helpviewer.h"
+#include "framework/picturedecoder.h"
 #include "framework/profile.h"
 #include "framework/statusbar.h"
 #include "framework/waitcursor.h"
@@ -38,6 +40,10 @@ constexpr char DataFilter[] = "Data Files (*.DAT)|*.dat|CSV Data Files(*.CSV)|*.
 constexpr char ImageFilter[] =
     "Bitmap (*.BMP)|*.bmp|Device-Independent Bitmap (*.DIB)|*.dib|All files (*.*)|*.*|";
 
+std::string PictureFilter() {
+    return "Pictures|" + PictureFilePatterns() + "|All files (*.*)|*.*|";
+}
+
 constexpr char FirstCurveHint[] =
     "You are about to draw the first curve. Please make sure the graph scale is set properly "
     "(i.e., coordinates of the data points to be drawn correspond to the values you need). If it "
@@ -47,6 +53,15 @@ constexpr char FirstCurveHint[] =
 constexpr char StartupSection[] = "Startup";
 constexpr const char* BkColorKeys[3] = {"BkColorRed", "BkColorGreen", "BkColorBlue"};
 constexpr int DefaultBkComponent = 192;
+
+// The values at the grid lines stand this many logical units off the axes,
+// and neighbouring ones keep this many pixels between them.
+constexpr int AxisValueOffset = 40;
+constexpr int AxisValueSpacing = 8;
+
+// View|True Colours' setting, in a section of its own; off by default.
+constexpr char ViewSection[] = "View";
+constexpr char TrueColoursKey[] = "TrueColours";
 
 TColor ReadBkColor() {
     int rgb[3];
@@ -113,13 +128,17 @@ constexpr TCommandEntry CommandTable[] = {
     {CM_FILENEW, &TDrawWindow::CmFileNew, nullptr},
     {CM_OPENDATA, &TDrawWindow::CmOpenData, nullptr},
     {CM_OPENIMAGE, &TDrawWindow::CmOpenImage, nullptr},
+    {CM_IMPORTPICTURE, &TDrawWindow::CmImportPicture, &TDrawWindow::CeImportPicture},
     {CM_SAVEDATAAS, &TDrawWindow::CmSaveDataAs, &TDrawWindow::CeSaveDataAs},
     {CM_SCALE, &TDrawWindow::CmScale, nullptr},
     {CM_BKCOLOR, &TDrawWindow::CmBkColor, nullptr},
     {CM_SYMBOLS, &TDrawWindow::CmSymbols, nullptr},
     {CM_LINES, &TDrawWindow::CmLines, nullptr},
     {CM_IMAGE, &TDrawWindow::CmImage, &TDrawWindow::CeImage},
+    {CM_AXISVALUES, &TDrawWindow::CmAxisValues, nullptr},
+    {CM_TRUECOLOURS, &TDrawWindow::CmTrueColours, &TDrawWindow::CeTrueColours},
     {CM_DRAW, &TDrawWindow::ToggleDrawMode, nullptr},
+    {CM_CALIBRATE, &TDrawWindow::CmCalibrate, &TDrawWindow::CeCalibrate},
     {CM_DELETELASTPOINT, &TDrawWindow::CmDeleteLastPoint, &TDrawWindow::CeDeleteLastPoint},
     {CM_RECALL, &TDrawWindow::CmRecall, &TDrawWindow::CeRecall},
     {CM_HELPCONTENTS, &TDrawWindow::CmHelpContents, nullptr},
@@ -164,11 +183,13 @@ TDrawWindow::TDrawWindow(TWindow* parent, TDrawWindowFrame* frame)
       MessageGadget(0, TTextGadget::Recessed, TTextGadget::Left, 35, ReadyText),
       DataOpenData(OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, DataFilter, "", "DAT"),
       DataSaveData(OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY, DataFilter, "", "DAT"),
-      ImageOpenData(OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, ImageFilter, "", "BMP") {
+      ImageOpenData(OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, ImageFilter, "", "BMP"),
+      PictureOpenData(OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, PictureFilter(), "", "") {
     XGadget.FitTexts(WidestPositionTexts('X'));
     YGadget.FitTexts(WidestPositionTexts('Y'));
     MessageGadget.FitTexts(MessagePaneTexts());
     BkColor = ReadBkColor();
+    TrueColours = GetPrivateProfileInt(ViewSection, TrueColoursKey, 0, IniFileName) != 0 ? 1 : 0;
     SetBkgndColor(BkColor);
     SetCursor(CursorCross);
     DrawSymbols = 1;
@@ -242,7 +263,7 @@ void TDrawWindow::PaintPicture(TDC& dc) {
     if (Dib && ShowImage)
         dc.StretchBlt(ImageSquareLow, ImageSquareHigh, ImageSquareHigh - ImageSquareLow,
                       ImageSquareLow - ImageSquareHigh, Dib->GetBlitSource(), ImageSrcRect,
-                      SRCINVERT);
+                      TrueColours ? SRCCOPY : SRCINVERT);
 
     // Axes and grid stand out from any background: black on light ones,
     // white on dark ones.
@@ -263,12 +284,46 @@ void TDrawWindow::PaintPicture(TDC& dc) {
         dc.LineTo(GraphExtent, y);
     }
     dc.SelectObject(previousPen);
+    if (ShowAxisValues)
+        PaintAxisValues(dc, ink);
 
     // The paint's device context ends with the paint; no curve keeps it.
     const TCurvesContext context(*this, dc);
     for (int i = 0; i <= CurrentCurve; ++i)
         if (TCurve* curve = Curves[i].get())
             curve->Draw();
+}
+
+// X values hang below the axis, centred on their lines; Y values stand left
+// of it, their middles on their lines. In the axes' ink with an outline of
+// the other of black and white, they read on the background and on a
+// picture alike. Thinning looks at the boxes as they come out in pixels, so
+// it follows the window's size and the font.
+void TDrawWindow::PaintAxisValues(TDC& dc, TColor ink) const {
+    const TColor previousColor = dc.SetTextColor(ink);
+    const std::optional<TColor> previousOutline = dc.SetTextOutline(ContrastingColor(ink));
+    for (const TAxis axis : {TAxis::X, TAxis::Y}) {
+        const bool isX = axis == TAxis::X;
+        const TTextAnchor anchor = isX ? TTextAnchor{THorizontalAnchor::Center, TVerticalAnchor::Top}
+                                       : TTextAnchor{THorizontalAnchor::Right,
+                                                     TVerticalAnchor::Middle};
+        const std::vector<TAxisValue> values = AxisValues(GraphScale, axis, GridStep);
+        std::vector<TPoint> places;
+        std::vector<int> centres, sizes;
+        for (const TAxisValue& value : values) {
+            const TPoint place = isX ? TPoint{value.Logical, -AxisValueOffset}
+                                     : TPoint{-AxisValueOffset, value.Logical};
+            const TPoint device = dc.LogicalToDevice(place);
+            const TSize size = dc.GetTextExtent(value.Text);
+            places.push_back(place);
+            centres.push_back(isX ? device.X : device.Y);
+            sizes.push_back(isX ? size.Cx : size.Cy);
+        }
+        for (const std::size_t i : LabelsToShow(centres, sizes, AxisValueSpacing))
+            dc.TextOut(places[i].X, places[i].Y, values[i].Text, anchor);
+    }
+    dc.SetTextOutline(previousOutline);
+    dc.SetTextColor(previousColor);
 }
 
 // Whatever comes of the turn, it is no longer pending; the paint goes on
@@ -291,6 +346,7 @@ void TDrawWindow::EvChildNotify(int childId, unsigned code) {
 }
 
 void TDrawWindow::EvRotationSlider(unsigned) {
+    CancelCalibration();
     TClientDC dc(*this);
     dc.SelectObject(RotationPen);
     dc.SelectObject(RotationBrush);
@@ -392,6 +448,15 @@ bool TDrawWindow::DataBounds(TDataBounds& bounds) const {
     return ::DataBounds(HeldCurves().data(), CurrentCurve, bounds);
 }
 
+bool TDrawWindow::DataBounds(TDataBounds& bounds, TAxisKind xKind, TAxisKind yKind) const {
+    return ::DataBounds(HeldCurves().data(), CurrentCurve, bounds, xKind, yKind);
+}
+
+void TDrawWindow::SetScaleRanges(const TScaleRanges& ranges, TAxisKind xKind, TAxisKind yKind) {
+    GraphScale.SetScale(0, GraphExtent, GraphExtent, 0, ranges.MinX, ranges.MinY, ranges.MaxX,
+                        ranges.MaxY, xKind, yKind);
+}
+
 void TDrawWindow::InsertStatusPanes(TStatusBar& statusBar) {
     statusBar.Insert(XGadget);
     statusBar.Insert(YGadget);
@@ -458,8 +523,34 @@ void TDrawWindow::CmImage() {
     Invalidate(true);
 }
 
+void TDrawWindow::CmAxisValues() {
+    ShowAxisValues = ShowAxisValues ? 0 : 1;
+    CheckMenuItem(CM_AXISVALUES, ShowAxisValues != 0);
+    Invalidate(true);
+}
+
+// Written at once, so that the choice outlives a crash as well.
+void TDrawWindow::CmTrueColours() {
+    TrueColours = TrueColours ? 0 : 1;
+    CheckMenuItem(CM_TRUECOLOURS, TrueColours != 0);
+    WritePrivateProfileString(ViewSection, TrueColoursKey, std::to_string(TrueColours), IniFileName);
+    Invalidate(true);
+}
+
+// The window keeps handling events while an import runs; a second one
+// would share its pixel copy.
+void TDrawWindow::CeImportPicture(TCommandEnabler& ce) {
+    ce.Enable(!Importing);
+}
+
+void TDrawWindow::CeTrueColours(TCommandEnabler& ce) {
+    ce.SetCheck(TrueColours != 0);
+}
+
 void TDrawWindow::ToggleDrawMode() {
     const int wasDrawing = DrawMode;
+    if (!wasDrawing)
+        CancelCalibration();
     BeginStep(wasDrawing ? "End Curve" : "Begin Curve");
     DrawMode = 0;
     if (wasDrawing) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/calibration.h"
 #include "core/curve.h"
 #include "core/graphscale.h"
 #include "core/undohistory.h"
@@ -28,16 +29,18 @@ class TDib;
 class TDrawWindowFrame;
 class TStatusBar;
 struct TDataBounds;
+struct TScaleRanges;
 
 // The drawing window: the client of the main frame and the owner of all data
 // in use for the life of the program: the curves and their pens, the
 // background image with its pixel copy, the view flags, the rotation slider,
 // the About dialog, the drag state and the three status-bar panes. It paints
 // the whole picture in a fixed order (background, image by XOR, axes, dotted
-// grid, curves) in a logical square -666..9334 stretched to the client area,
-// and handles every command. Its state is its own: the data reader's sink,
-// the Scale dialog and the application reach it through the operations
-// below; the UI tests read internal facts through TDrawWindowProbe.
+// grid, the values at the grid lines, curves) in a logical square
+// -666..9334 stretched to the client area, and handles every command. Its
+// state is its own: the data reader's sink, the Scale dialog and the
+// application reach it through the operations below; the UI tests read
+// internal facts through TDrawWindowProbe.
 class TDrawWindow : public TWindow, public TLoupeSource {
 public:
     static constexpr int GridStep = LogicalGridStep;
@@ -75,8 +78,15 @@ public:
     std::optional<TPoint> ClientToLogical(const TPoint& client) const;
     void ToggleDrawMode();
     // The box around all points of the curves; true when they hold two or
-    // more points, enough to fit the scale to.
+    // more points, enough to fit the scale to. On a log axis only values
+    // above zero count.
     bool DataBounds(TDataBounds& bounds) const;
+    bool DataBounds(TDataBounds& bounds, TAxisKind xKind, TAxisKind yKind) const;
+    // Sets the graph scale to the ranges (checked by the caller) on axes of
+    // the given kinds: what the Scale and Calibrate dialogs apply. The
+    // command that ran the dialog records the change as one step and
+    // repaints.
+    void SetScaleRanges(const TScaleRanges& ranges, TAxisKind xKind, TAxisKind yKind);
     // Puts the X, Y and message panes into the frame's status bar.
     void InsertStatusPanes(TStatusBar& statusBar);
 
@@ -102,11 +112,24 @@ public:
     void CmOpenData();
     void CmSaveDataAs();
     void CmOpenImage();
+    void CmImportPicture();
+    // Imports the picture file as the background image, as File|Import
+    // Picture does once its file is chosen: the old image goes first, a
+    // progress bar shows for a long import, and a refusal is told in a
+    // message box. True when the picture was imported; false at once while
+    // another import is under way.
+    bool ImportPicture(const std::string& path);
     void CmScale();
     void CmBkColor();
     void CmSymbols();
     void CmLines();
     void CmImage();
+    void CmAxisValues();
+    // Asks for two points of known X and two of known Y, one click each
+    // (the message pane says which), then for their values, and sets the
+    // scale from them. Esc and the right button cancel.
+    void CmCalibrate();
+    void CmTrueColours();
     void CmDeleteLastPoint();
     void CmRecall();
     // Puts the image's pixels back as loaded and the whole picture in view.
@@ -114,9 +137,12 @@ public:
     void CmHelpContents();
     void CmAbout();
     void CeSaveDataAs(TCommandEnabler& ce);
+    void CeImportPicture(TCommandEnabler& ce);
     void CeImage(TCommandEnabler& ce);
+    void CeTrueColours(TCommandEnabler& ce);
     void CeDeleteLastPoint(TCommandEnabler& ce);
     void CeRecall(TCommandEnabler& ce);
+    void CeCalibrate(TCommandEnabler& ce);
     void CmUndo();
     void CmRedo();
     void CmZoomIn();
@@ -158,6 +184,12 @@ private:
     int ShowSymbols = 1;
     int ShowLines = 1;
     int ShowImage = 0;
+    int ShowAxisValues = 1;
+    // View|True Colours: the image copied as it is instead of XORed; kept
+    // in the settings.
+    int TrueColours = 0;
+    // An import is under way; the window keeps painting meanwhile.
+    bool Importing = false;
     int DrawMode = 0;
     int LeftButtonDown = 0;
     int RightButtonDown = 0;
@@ -175,6 +207,7 @@ private:
     TOpenSaveDialog::TData DataOpenData;
     TOpenSaveDialog::TData DataSaveData;
     TOpenSaveDialog::TData ImageOpenData;
+    TOpenSaveDialog::TData PictureOpenData;
     std::unique_ptr<TDib> Dib;
     TPixelCopy BackupBits;
     TRect ImageSrcRect;
@@ -192,6 +225,8 @@ private:
     const char* CursorDrag = IDCUR_DRAG;
     const char* CursorDropPoint = IDCUR_DROPPOINT;
     const char* CursorAlign = IDCUR_ALIGN;
+    // The clicks of a calibration in progress.
+    TCalibrationClicks Calibration;
     // Every change to the curves and the view, for Undo and Redo.
     TUndoHistory History;
     // The views the user went to, for Back and Forward.
@@ -212,10 +247,29 @@ private:
     // Ends the drag; a click (press and release closer than the drag
     // distance) takes its rubber band off.
     void EndDrag(bool click);
+    // A drag's moves draw the rubber band: a zoom or a stretch, not a press
+    // that places a point or takes a calibration click.
+    bool DrawsRubberBand() const;
     void PlacePoint(const TPoint& logical);
+    // The values at the grid lines in the axes' ink, below the square for X
+    // and left of it for Y, every n-th where they would crowd.
+    void PaintAxisValues(TDC& dc, TColor ink) const;
+    // A calibration click (in the window or the loupe) at the logical
+    // point: taken and marked, refused, or the last one, which brings the
+    // dialog.
+    void TakeCalibrationClick(const TPoint& logical);
+    // Ends a calibration in progress, with a drag it began; nothing else.
+    void CancelCalibration();
     // Shows the all-slots-used error and answers true when no slot is free.
     bool RefuseWhenAllSlotsUsed();
     void ShowCounts(const char* prefix = "");
+    // The first steps of loading any image: the old one hidden and gone.
+    void DropImage();
+    // The last steps: the image shown whole and unmoved.
+    void ShowLoadedImage(std::unique_ptr<TDib> dib);
+    // After Open Image refused a file the import can read: offers it, and
+    // imports it on Yes.
+    void OfferImport(const std::string& path);
     void WriteBkColor() const;
     // The image, axes, grid and curves, for the paint and for the loupe.
     void PaintPicture(TDC& dc);

@@ -10,15 +10,27 @@
 #include "framework/clientdc.h"
 #include "framework/gdi/messagebox.h"
 #include "framework/gdi/usermessage.h"
+#include "framework/picturedecoder.h"
+#include "framework/progressdialog.h"
 #include "framework/waitcursor.h"
 #include "image/dib.h"
 #include "image/imageload.h"
 #include "window/drawwindowsink.h"
+#include "window/pictureimport.h"
 
 #include <array>
+#include <cstdint>
 #include <span>
 #include <string>
 #include <utility>
+
+namespace {
+
+constexpr char ImportCaption[] = "Import Picture";
+constexpr char ImportOffer[] =
+    "Kestrova can import this picture with File|Import Picture. Import it now?";
+
+} // namespace
 
 // The reading, with the end of drawing before it, is one step of the undo
 // history: its curves come and go whole.
@@ -60,10 +72,7 @@ void TDrawWindow::CmSaveDataAs() {
 void TDrawWindow::CmOpenImage() {
     if (TFileOpenDialog(this, ImageOpenData).Execute() != IDOK)
         return;
-    Invalidate(true);
-    if (ShowImage)
-        CmImage();
-    Dib.reset();
+    DropImage();
     TImageLoad load;
     {
         const TWaitCursor wait;
@@ -71,9 +80,62 @@ void TDrawWindow::CmOpenImage() {
     }
     for (const TUserMessage& message : load.Messages)
         MessageBox(message);
-    if (!load.Dib)
+    if (!load.Dib) {
+        if (load.Refused)
+            OfferImport(ImageOpenData.FileName);
         return;
-    Dib = std::move(load.Dib);
+    }
+    ShowLoadedImage(std::move(load.Dib));
+}
+
+void TDrawWindow::OfferImport(const std::string& path) {
+    if (!CanImportPicture(path))
+        return;
+    if (MessageBox(ImportOffer, ImportCaption, MB_YESNO | MB_ICONQUESTION) == IDYES)
+        ImportPicture(path);
+}
+
+void TDrawWindow::CmImportPicture() {
+    if (TFileOpenDialog(this, PictureOpenData).Execute() != IDOK)
+        return;
+    ImportPicture(PictureOpenData.FileName);
+}
+
+// Like Open Image, the old image goes first: a large picture then never
+// shares memory with the one it replaces. A cancelled import keeps nothing,
+// even when its work had come to an end.
+bool TDrawWindow::ImportPicture(const std::string& path) {
+    if (Importing)
+        return false;
+    Importing = true;
+    DropImage();
+    const std::int64_t limit = ReadImportPixelLimit(IniFileName);
+    TImageLoad load;
+    const bool finished = RunWithProgress(this, ImportCaption, [&](const TProgressReport& report) {
+        load = ImportPictureFile(path, limit, BackupBits, report);
+    });
+    Importing = false;
+    if (!finished)
+        return false;
+    for (const TUserMessage& message : load.Messages)
+        MessageBox(message);
+    if (!load.Dib)
+        return false;
+    ShowLoadedImage(std::move(load.Dib));
+    return true;
+}
+
+// Points clicked for a calibration lay on the picture that goes.
+void TDrawWindow::DropImage() {
+    CancelCalibration();
+    Invalidate(true);
+    if (ShowImage)
+        CmImage();
+    Dib.reset();
+}
+
+void TDrawWindow::ShowLoadedImage(std::unique_ptr<TDib> dib) {
+    Dib = std::move(dib);
     if (!ShowImage)
         CmImage();
     ImageWidth = Dib->GetWidth();
@@ -87,6 +149,7 @@ void TDrawWindow::CmOpenImage() {
 void TDrawWindow::RecallImagePosition() {
     if (!Dib)
         return;
+    CancelCalibration();
     RecallImage(Dib.get(), BackupBits, ImageSrcRect, ImageMoved);
     Views.Push(ViewNow());
     Invalidate(true);

@@ -1,7 +1,7 @@
 // The drawing window's mouse: points placed with the left button while
-// drawing, the scale zoomed to a left drag otherwise, the shown part of the
-// image stretched to a right drag, and the pointer's position in the X and Y
-// panes. The mouse stays with the window while a button is held, so releases
+// drawing, calibration points taken while calibrating, the scale zoomed to a
+// left drag otherwise, the shown part of the image stretched to a right
+// drag, and the pointer's position in the X and Y panes. The mouse stays with the window while a button is held, so releases
 // and moves outside the client area arrive here too.
 
 #include "window/drawwindow.h"
@@ -37,10 +37,16 @@ void TDrawWindow::BeginDrag(const TPoint& point, const char* cursor) {
 // change takes it away. A click changes nothing, so its band (a slip of the
 // hand may have drawn one) is taken off here.
 void TDrawWindow::EndDrag(bool click) {
-    if (click && !DrawMode)
+    if (click && DrawsRubberBand())
         DragDC->Rectangle(DragStart.X, DragStart.Y, DragEnd.X, DragEnd.Y);
     SetCursor(CursorCross);
     DragDC.reset();
+}
+
+// A press that places a point or takes a calibration click draws no band
+// (a right press ends both first).
+bool TDrawWindow::DrawsRubberBand() const {
+    return !DrawMode && !Calibration.IsActive();
 }
 
 void TDrawWindow::EvLButtonDown(const TPoint& point) {
@@ -49,14 +55,14 @@ void TDrawWindow::EvLButtonDown(const TPoint& point) {
     LeftButtonDown = 1;
     if (DragDC)
         return;
-    BeginDrag(point, DrawMode ? CursorDropPoint : CursorDrag);
+    BeginDrag(point, DrawMode || Calibration.IsActive() ? CursorDropPoint : CursorDrag);
 }
 
 void TDrawWindow::EvMouseMove(const TPoint& point) {
     if (RightButtonDown && !(Dib && ShowImage))
         return;
     if (DragDC) {
-        if (!DrawMode) {
+        if (DrawsRubberBand()) {
             DragDC->Rectangle(DragStart.X, DragStart.Y, DragEnd.X, DragEnd.Y);
             DragDC->Rectangle(DragStart.X, DragStart.Y, point.X, point.Y);
         }
@@ -83,6 +89,10 @@ void TDrawWindow::EvLButtonUp(const TPoint& point) {
     const std::optional<TPoint> end = ClientToLogical(point);
     if (!start || !end)
         return;
+    if (Calibration.IsActive()) {
+        TakeCalibrationClick(*end);
+        return;
+    }
     if (DrawMode) {
         PlacePoint(*end);
     } else {
@@ -127,6 +137,7 @@ void TDrawWindow::EvRButtonDown(const TPoint& point) {
     if (LeftButtonDown)
         return;
     RightButtonDown = 1;
+    CancelCalibration();
     if (DrawMode)
         ToggleDrawMode();
     if (!Dib || !ShowImage || DragDC)

@@ -45,8 +45,10 @@ TView TDrawWindow::ViewNow() const {
 }
 
 // The picture's part is taken only where it fits the picture loaded now: a
-// view remembered from another picture brings back its scale alone.
+// view remembered from another picture brings back its scale alone. The
+// picture may move, so points clicked for a calibration no longer hold.
 void TDrawWindow::ShowView(const TView& view) {
+    CancelCalibration();
     ApplyViewScale(view);
     if (Dib && view.Shown != ImageSrcRect && FitsPicture(view.Shown, ImageWidth, ImageHeight)) {
         ImageSrcRect = view.Shown;
@@ -71,7 +73,12 @@ void TDrawWindow::RecordViewChange(const char* stepName, const TView& before) {
 
 void TDrawWindow::SetGraphScale(const char* stepName, double xmin, double ymin, double xmax,
                                 double ymax) {
-    ChangeView(stepName, {xmin, xmax, ymin, ymax, ViewNow().Shown});
+    TView next = ViewNow();
+    next.XMin = xmin;
+    next.XMax = xmax;
+    next.YMin = ymin;
+    next.YMax = ymax;
+    ChangeView(stepName, next);
 }
 
 void TDrawWindow::ZoomAbout(const TPoint& client, double factor) {
@@ -183,6 +190,10 @@ bool TDrawWindow::EvKeyDown(unsigned key, unsigned modifiers) {
     case VK_RETURN:
         return PlacePointAtPointer();
     case VK_ESCAPE:
+        if (Calibration.IsActive()) {
+            CancelCalibration();
+            return true;
+        }
         return CancelDrag();
     default:
         return false;
@@ -260,8 +271,15 @@ std::string TDrawWindow::PositionText(const TPoint& logical) const {
            FormatPositionPane('Y', GraphScale.ToGraphY(logical.Y));
 }
 
+// The loupe's finer point serves a calibration as it serves drawing.
 void TDrawWindow::LoupeClick(const TPoint& logical) {
-    if (!DrawMode || DragDC)
+    if (DragDC)
+        return;
+    if (Calibration.IsActive()) {
+        TakeCalibrationClick(logical);
+        return;
+    }
+    if (!DrawMode)
         return;
     PlacePoint(logical);
     ShowCounts();

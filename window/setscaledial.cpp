@@ -17,6 +17,10 @@ constexpr int RangeDigits = 10;
 // A field is read whole: a number cut short would read silently wrong.
 constexpr int FieldCharsRead = std::numeric_limits<int>::max();
 
+TAxisKind KindOf(bool log) {
+    return log ? TAxisKind::Log10 : TAxisKind::Linear;
+}
+
 } // namespace
 
 TSetScaleDial::TSetScaleDial(TDrawWindow* parent) : TDialog(parent, IDD_SETSCALE), Window(parent) {}
@@ -29,6 +33,8 @@ void TSetScaleDial::SetupWindow() {
     SetDlgItemText(IDC_MAXY, FormatRangeValue(GraphScale.GetYMax(), RangeDigits));
     CheckDlgButton(IDC_FITX, false);
     CheckDlgButton(IDC_FITY, false);
+    CheckDlgButton(IDC_LOGX, GraphScale.GetXKind() == TAxisKind::Log10);
+    CheckDlgButton(IDC_LOGY, GraphScale.GetYKind() == TAxisKind::Log10);
     TDataBounds bounds;
     const bool canFit = Window->DataBounds(bounds);
     EnableDlgItem(IDC_FITX, canFit);
@@ -37,8 +43,10 @@ void TSetScaleDial::SetupWindow() {
 
 bool TSetScaleDial::CanClose() {
     const bool fitX = IsDlgButtonChecked(IDC_FITX), fitY = IsDlgButtonChecked(IDC_FITY);
+    const TAxisKind xKind = KindOf(IsDlgButtonChecked(IDC_LOGX));
+    const TAxisKind yKind = KindOf(IsDlgButtonChecked(IDC_LOGY));
     TDataBounds bounds;
-    const bool fit = (fitX || fitY) && Window->DataBounds(bounds);
+    const bool fit = (fitX || fitY) && Window->DataBounds(bounds, xKind, yKind);
     TScaleRanges ranges;
     // In tab order. A field must hold one number; a fitted range's text is
     // not used, so it is not read either.
@@ -73,7 +81,11 @@ bool TSetScaleDial::CanClose() {
         Window->MessageBox("Invalid ranges!", "", MB_OK | MB_ICONEXCLAMATION);
         return false;
     }
-    GraphScale.SetScale(0, GraphExtent, GraphExtent, 0, ranges.MinX, ranges.MinY, ranges.MaxX,
-                        ranges.MaxY);
+    if (!RangesFitAxes(ranges, xKind, yKind)) {
+        Window->MessageBox("A log axis takes only ranges above zero!", "",
+                           MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
+    Window->SetScaleRanges(ranges, xKind, yKind);
     return true;
 }

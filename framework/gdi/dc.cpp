@@ -28,6 +28,13 @@ std::int64_t MulDivRound(std::int64_t a, std::int64_t b, std::int64_t c) {
     return negative ? -q : q;
 }
 
+// The anchors count 0, 1, 2 from the box's start: none, half or all of its
+// extent lies before the point.
+template <typename TAnchor>
+int ExtentBefore(int extent, TAnchor anchor) {
+    return extent * static_cast<int>(anchor) / 2;
+}
+
 } // namespace
 
 TDC::~TDC() = default;
@@ -108,4 +115,20 @@ void TDC::MoveTo(int x, int y) {
 void TDC::LineTo(int x, int y) {
     DrawLine(Position, {x, y});
     Position = {x, y};
+}
+
+TColor TDC::SetTextColor(TColor color) {
+    return std::exchange(TextColor, color);
+}
+
+std::optional<TColor> TDC::SetTextOutline(std::optional<TColor> color) {
+    return std::exchange(TextOutline, color);
+}
+
+void TDC::TextOut(int x, int y, std::string_view text, TTextAnchor anchor) {
+    const TPoint at = LogicalToDevice({x, y});
+    const TSize size = GetTextExtent(text);
+    DrawText({at.X - ExtentBefore(size.Cx, anchor.Horizontal),
+              at.Y - ExtentBefore(size.Cy, anchor.Vertical)},
+             text);
 }

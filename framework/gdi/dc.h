@@ -6,6 +6,8 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
+#include <string_view>
 
 // A packed device-independent bitmap as a blit source: bottom-up rows of
 // 1, 4 or 8 bits per pixel, each padded to a multiple of 4 bytes, and a
@@ -19,10 +21,20 @@ struct TDibBits {
     const std::uint8_t* Bits = nullptr;
 };
 
+// Which point of a text's box TextOut puts at the point it is given; each
+// counts from the box's start (left, top) to its end.
+enum class THorizontalAnchor { Left, Center, Right };
+enum class TVerticalAnchor { Top, Middle, Bottom };
+struct TTextAnchor {
+    THorizontalAnchor Horizontal = THorizontalAnchor::Left;
+    TVerticalAnchor Vertical = TVerticalAnchor::Top;
+};
+
 // The abstract device context everything draws through. It keeps GDI's
 // state (mapping mode, window and viewport extents and origins, the selected
 // pen and brush, the mix mode, the background mode, the current position)
-// and leaves the primitives to the concrete context. Coordinates given to
+// and the text colour, and leaves the primitives and the font to the
+// concrete context. Coordinates given to
 // the primitives are logical; LogicalToDevice maps them as GDI does.
 // Defaults are GDI's: MM_TEXT, a black one-pixel solid pen, a white solid
 // brush, R2_COPYPEN, OPAQUE.
@@ -59,6 +71,12 @@ public:
     int GetROP2() const { return Rop2; }
     int SetBkMode(int mode);
     int GetBkMode() const { return BkMode; }
+    TColor SetTextColor(TColor color);
+    TColor GetTextColor() const { return TextColor; }
+    // A one-pixel outline of this colour around every stroke of text, so
+    // that it reads on any ground; none at first.
+    std::optional<TColor> SetTextOutline(std::optional<TColor> color);
+    const std::optional<TColor>& GetTextOutline() const { return TextOutline; }
 
     // GDI's mapping: device = (logical - window origin) * viewport extent /
     // window extent + viewport origin, rounded to nearest (halves away from
@@ -77,6 +95,13 @@ public:
     virtual void Polyline(const TPoint* points, int count) = 0;
     virtual void Polygon(const TPoint* points, int count) = 0;
     virtual void Rectangle(int left, int top, int right, int bottom) = 0;
+    // One line of text in the text colour (and its outline), drawn over what
+    // lies beneath it whatever the background mode (no box is filled behind
+    // it), placed so that the anchor of its box lies on the logical point
+    // (x, y).
+    void TextOut(int x, int y, std::string_view text, TTextAnchor anchor);
+    // The size of the text's box in device pixels, in the context's font.
+    virtual TSize GetTextExtent(std::string_view text) const = 0;
     // Stretches the source rectangle (pixels, y from the top of the picture)
     // of the bitmap onto the destination (logical, x, y, width, height; a
     // negative height turns it the right way up in a y-up mapping).
@@ -96,6 +121,8 @@ public:
 protected:
     // One straight line of the LineTo kind; the base keeps the position.
     virtual void DrawLine(TPoint from, TPoint to) = 0;
+    // The text with its box's top left corner at the device point.
+    virtual void DrawText(TPoint deviceTopLeft, std::string_view text) = 0;
 
 private:
 
@@ -108,6 +135,8 @@ private:
     TBrush CurrentBrush{};
     int Rop2 = R2_COPYPEN;
     int BkMode = OPAQUE;
+    TColor TextColor{};
+    std::optional<TColor> TextOutline;
     TPoint Position{};
     // The last values mapped on each axis (and the last pen widths) and
     // where they went, forgotten whenever the mapping changes. Curves map

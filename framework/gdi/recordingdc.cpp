@@ -40,3 +40,14 @@ void TRecordingDC::StretchBlt(int destX, int destY, int destWidth, int destHeigh
 void TRecordingDC::DrawLine(TPoint from, TPoint to) {
     Record(TOp::Line, {from, to});
 }
+
+TSize TRecordingDC::GetTextExtent(std::string_view text) const {
+    return {static_cast<int>(text.size()) * CharWidth, CharHeight};
+}
+
+void TRecordingDC::DrawText(TPoint deviceTopLeft, std::string_view text) {
+    Record(TOp::Text, {deviceTopLeft});
+    Recorded.back().Text = text;
+    Recorded.back().TextColor = GetTextColor();
+    Recorded.back().TextOutline = GetTextOutline();
+}

@@ -17,6 +17,7 @@ constexpr TAcceleratorTemplate MainEntries[] = {
     {VK_LEFT, CM_BACK, FALT},
     {VK_RIGHT, CM_FORWARD, FALT},
     {VK_L, CM_LOUPE, FCONTROL},
+    {VK_I, CM_IMPORTPICTURE, FCONTROL},
 };
 // clang-format on
 

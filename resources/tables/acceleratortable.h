@@ -11,6 +11,7 @@ enum TVirtualKey : int {
     VK_UP = 0x26,
     VK_RIGHT = 0x27,
     VK_DOWN = 0x28,
+    VK_I = 0x49,
     VK_L = 0x4C,
     VK_Y = 0x59,
     VK_Z = 0x5A,

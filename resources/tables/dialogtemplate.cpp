@@ -41,6 +41,30 @@ constexpr TControlTemplate ScaleControls[] = {
     {K::Text, IDC_STATIC,
      "The checkboxes specify if you want to adjust X- and Y- ranges to fit all curves.", 8, 63, 152,
      20, A::Center},
+    // Beside the rows of X and Y, outside the frame of the ranges; Tab keeps
+    // to the fields, the fit boxes and the buttons, Alt+X and Alt+Y reach
+    // these.
+    {K::CheckBox, IDC_LOGX, "Log &X", 166, 23, 36, 10, A::Left, false, false},
+    {K::CheckBox, IDC_LOGY, "Log &Y", 166, 42, 36, 10, A::Left, false, false},
+};
+
+// The values of the four clicked points, a row for X and one for Y, each
+// with its log box; the frame comes first, as in the Scale dialog.
+constexpr TControlTemplate CalibrateControls[] = {
+    {K::BlackFrame, IDC_STATIC, "", 6, 15, 212, 42},
+    {K::Text, IDC_STATIC, "First X:", 10, 24, 30, 8},
+    {K::Edit, IDC_VALUEX1, "", 42, 22, 46, 12},
+    {K::Text, IDC_STATIC, "Second X:", 92, 24, 36, 8},
+    {K::Edit, IDC_VALUEX2, "", 130, 22, 46, 12},
+    {K::Text, IDC_STATIC, "First Y:", 10, 43, 30, 8},
+    {K::Edit, IDC_VALUEY1, "", 42, 41, 46, 12},
+    {K::Text, IDC_STATIC, "Second Y:", 92, 43, 36, 8},
+    {K::Edit, IDC_VALUEY2, "", 130, 41, 46, 12},
+    {K::CheckBox, IDC_LOGX, "Log &X", 180, 23, 36, 10},
+    {K::CheckBox, IDC_LOGY, "Log &Y", 180, 42, 36, 10},
+    {K::DefPushButton, IDOK, "&OK", 50, 64, 40, 14},
+    {K::PushButton, IDCANCEL, "&Cancel", 134, 64, 40, 14},
+    {K::Text, IDC_STATIC, "Values of the points clicked:", 6, 6, 212, 8, A::Center},
 };
 
 struct TNamedDialog {
@@ -52,7 +76,10 @@ constexpr TNamedDialog Dialogs[] = {
     {IDD_ABOUT,
      {"About", 40, 30, 240, 112, AboutControls, static_cast<int>(std::size(AboutControls))}},
     {IDD_SETSCALE,
-     {"Scale", 17, 17, 169, 134, ScaleControls, static_cast<int>(std::size(ScaleControls))}},
+     {"Scale", 17, 17, 206, 134, ScaleControls, static_cast<int>(std::size(ScaleControls))}},
+    {IDD_CALIBRATE,
+     {"Calibrate", 20, 20, 224, 84, CalibrateControls,
+      static_cast<int>(std::size(CalibrateControls))}},
 };
 
 } // namespace

@@ -23,6 +23,9 @@ struct TControlTemplate {
     int X, Y, Width, Height;
     TTextAlign Align = TTextAlign::Left;
     bool Border = false;
+    // Tab visits the control; one that Tab passes by takes clicks and its
+    // access key all the same.
+    bool TabStop = true;
 };
 
 struct TDialogTemplate {

@@ -15,12 +15,16 @@ inline constexpr int CM_FILENEW = 201;
 inline constexpr int CM_OPENDATA = 203;
 inline constexpr int CM_OPENIMAGE = 205;
 inline constexpr int CM_SAVEDATAAS = 209;
+inline constexpr int CM_IMPORTPICTURE = 215;
 inline constexpr int CM_SCALE = 221;
 inline constexpr int CM_BKCOLOR = 223;
 inline constexpr int CM_SYMBOLS = 225;
 inline constexpr int CM_LINES = 227;
 inline constexpr int CM_IMAGE = 231;
+inline constexpr int CM_AXISVALUES = 233;
+inline constexpr int CM_TRUECOLOURS = 235;
 inline constexpr int CM_DRAW = 241;
+inline constexpr int CM_CALIBRATE = 243;
 inline constexpr int CM_DELETELASTPOINT = 261;
 inline constexpr int CM_RECALL = 263;
 inline constexpr int CM_HELPCONTENTS = 281;
@@ -47,6 +51,14 @@ inline constexpr int IDC_MAXX = 203;
 inline constexpr int IDC_MAXY = 204;
 inline constexpr int IDC_FITX = 205;
 inline constexpr int IDC_FITY = 206;
+// Log axes, in the Scale and Calibrate dialogs.
+inline constexpr int IDC_LOGX = 207;
+inline constexpr int IDC_LOGY = 208;
+// The values of the Calibrate dialog's clicked points.
+inline constexpr int IDC_VALUEX1 = 211;
+inline constexpr int IDC_VALUEX2 = 212;
+inline constexpr int IDC_VALUEY1 = 213;
+inline constexpr int IDC_VALUEY2 = 214;
 // The About dialog's text.
 inline constexpr int IDC_ABOUTTEXT = 301;
 // A control the program never addresses.
@@ -61,6 +73,7 @@ inline constexpr int IDA_MAIN = 601;
 inline constexpr const char* IDM_COMMANDS = "COMMANDS";
 inline constexpr const char* IDD_ABOUT = "ABOUTDIAL";
 inline constexpr const char* IDD_SETSCALE = "SET_SCALE_DIAL";
+inline constexpr const char* IDD_CALIBRATE = "CALIBRATE_DIAL";
 inline constexpr const char* IDCUR_CROSS = "CROSSCURSOR";
 inline constexpr const char* IDCUR_DRAG = "DRAGCURSOR";
 inline constexpr const char* IDCUR_DROPPOINT = "DROPPOINTCURSOR";

@@ -12,6 +12,8 @@ constexpr TMenuItemTemplate FileItems[] = {
     {CM_OPENDATA, "Open &Data"},
     {CM_OPENIMAGE, "Open &Image"},
     {CM_SAVEDATAAS, "Save Data &As", false, true},
+    {},
+    {CM_IMPORTPICTURE, "Import &Picture...\tCtrl+I"},
 };
 
 constexpr TMenuItemTemplate ViewItems[] = {
@@ -23,12 +25,16 @@ constexpr TMenuItemTemplate ViewItems[] = {
     {CM_LINES, "&Lines", true},
     {CM_IMAGE, "&Image", false, true},
     {},
+    {CM_AXISVALUES, "&Axis values", true},
+    {},
     {CM_ZOOMIN, "Zoom I&n\tCtrl++"},
     {CM_ZOOMOUT, "Zoom &Out\tCtrl+-"},
     {CM_BACK, "Bac&k\tAlt+Left"},
     {CM_FORWARD, "&Forward\tAlt+Right"},
     {},
     {CM_LOUPE, "Lou&pe\tCtrl+L"},
+    {},
+    {CM_TRUECOLOURS, "&True Colours"},
 };
 
 constexpr TMenuItemTemplate EditItems[] = {
@@ -38,6 +44,8 @@ constexpr TMenuItemTemplate EditItems[] = {
 
 constexpr TMenuItemTemplate ToolItems[] = {
     {CM_DRAW, "&Draw"},
+    {},
+    {CM_CALIBRATE, "&Calibrate..."},
 };
 
 constexpr TMenuItemTemplate HelpItems[] = {

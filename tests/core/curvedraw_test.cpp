@@ -138,6 +138,23 @@ TEST_F(CurveDraw, NonFinitePositionsAreNeverDrawn) {
     EXPECT_EQ(Ellipses().size(), 2u) << "the point after NaN is still drawn";
 }
 
+TEST_F(CurveDraw, LogAxesLeaveOutPointsAtOrBelowZero) {
+    // X from 1 to 10^4 and Y from 0.1 to 1000: 2167 logical units a decade.
+    GraphScale.SetScale(0, 8668, 8668, 0, 1, 0.1, 1e4, 1000, TAxisKind::Log10, TAxisKind::Log10);
+    DrawSymbols = 0;
+    for (TCurvePoint p : {TCurvePoint{1, 1}, {100, 10}, {0, 10}, {1000, -5}, {1e4, 1000}})
+        Curve.AddPoint(p.X, p.Y);
+    EXPECT_EQ(Curve.GetCount(), 5u) << "kept in their place";
+    EXPECT_EQ(Lines().size(), 1u) << "no segment to or from a point without a place";
+    DrawSymbols = 1;
+    Dc.Clear();
+    Curve.Draw();
+    EXPECT_EQ(Lines().size(), 1u);
+    ASSERT_EQ(Ellipses().size(), 3u) << "the points after them are drawn";
+    EXPECT_EQ(Lines()[0].Points, (std::vector<TPoint>{{0, 2167}, {4334, 4334}}));
+    EXPECT_EQ(Ellipses()[2].Points, Box(8668 - 86, 8668 - 86, 8668 + 86, 8668 + 86));
+}
+
 TEST_F(CurveDraw, HugeFiniteValuesAreClippedSafely) {
     Curve.AddPoint(50, 50);
     Curve.AddPoint(1e300, -1e300);

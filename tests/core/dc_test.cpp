@@ -4,6 +4,8 @@
 
 #include <array>
 #include <functional>
+#include <iterator>
+#include <utility>
 
 namespace {
 
@@ -95,6 +97,30 @@ TEST(DeviceContext, LineToDrawsFromTheCurrentPosition) {
     EXPECT_EQ(lines[0].Points, (std::vector<TPoint>{{1, 2}, {5, 6}}));
     EXPECT_EQ(lines[1].Points, (std::vector<TPoint>{{5, 6}, {7, 2}}));
     EXPECT_EQ(dc.GetCurrentPosition(), (TPoint{7, 2}));
+}
+
+TEST(DeviceContext, TextIsPlacedByItsAnchorInDevicePixels) {
+    TRecordingDC dc;
+    MapLikeTheWindow(dc, 1000, 800);
+    EXPECT_EQ(dc.SetTextColor(TColor(255, 0, 0)), TColor(0, 0, 0)) << "black to begin with";
+    using H = THorizontalAnchor;
+    using V = TVerticalAnchor;
+    // Logical (0, 0) is device (67, 747); "12.5" is 24 x 10 pixels.
+    const std::pair<TTextAnchor, TPoint> cases[] = {
+        {{H::Left, V::Top}, {67, 747}},
+        {{H::Center, V::Top}, {55, 747}},
+        {{H::Right, V::Middle}, {43, 742}},
+        {{H::Center, V::Bottom}, {55, 737}},
+    };
+    for (const auto& [anchor, topLeft] : cases)
+        dc.TextOut(0, 0, "12.5", anchor);
+    const auto texts = dc.CallsOf(TRecordingDC::TOp::Text);
+    ASSERT_EQ(texts.size(), std::size(cases));
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        EXPECT_EQ(texts[i].Points, (std::vector<TPoint>{cases[i].second})) << i;
+        EXPECT_EQ(texts[i].Text, "12.5");
+        EXPECT_EQ(texts[i].TextColor, TColor(255, 0, 0));
+    }
 }
 
 TEST(Colors, LinesContrastWithTheBackgroundByLuminance) {

@@ -3,6 +3,7 @@
 #include "framework/gdi/recordingdc.h"
 #include "testcurves.h"
 
+#include <cmath>
 #include <cstdlib>
 #include <limits>
 
@@ -109,6 +110,31 @@ TEST_F(MouseMapping, ZoomThatWouldLeaveTheDoublesIsRefused) {
     EXPECT_EQ(GraphScale.GetXMin(), 0);
     EXPECT_TRUE(ZoomToDrag({0, 0, 4334, 8668}));
     EXPECT_DOUBLE_EQ(GraphScale.GetXMax(), big / 2);
+}
+
+TEST_F(MouseMapping, ZoomOnLogAxesKeepsThemLog) {
+    GraphScale.SetScale(0, 8668, 8668, 0, 1, 0, 1e4, 100, TAxisKind::Log10, TAxisKind::Linear);
+    EXPECT_TRUE(ZoomToDrag({0, 0, 4334, 4334}));
+    EXPECT_EQ(GraphScale.GetXKind(), TAxisKind::Log10);
+    EXPECT_EQ(GraphScale.GetYKind(), TAxisKind::Linear);
+    EXPECT_EQ(GraphScale.GetXMin(), 1);
+    EXPECT_DOUBLE_EQ(GraphScale.GetXMax(), 100) << "half the square is half the decades";
+    EXPECT_DOUBLE_EQ(GraphScale.GetYMax(), 50);
+    EXPECT_TRUE(ZoomToDrag({-666, 0, 9334, 8668}));
+    EXPECT_DOUBLE_EQ(GraphScale.GetXMin(), std::pow(10.0, -2 * 666.0 / 8668));
+}
+
+TEST_F(MouseMapping, ZoomOnALogAxisRefusesLimitsBeyondTheDoubles) {
+    // Six hundred decades across the square: the margins reach 46 decades
+    // further, below the smallest double and beyond the largest.
+    GraphScale.SetScale(0, 8668, 8668, 0, 1e-300, 0, 1e300, 100, TAxisKind::Log10,
+                        TAxisKind::Linear);
+    EXPECT_FALSE(ZoomToDrag({-666, 0, 4334, 8668}));
+    EXPECT_FALSE(ZoomToDrag({4334, 0, 9334, 8668}));
+    EXPECT_EQ(GraphScale.GetXMin(), 1e-300);
+    EXPECT_TRUE(ZoomToDrag({4334, 0, 4335, 8668}));
+    EXPECT_EQ(GraphScale.GetXKind(), TAxisKind::Log10);
+    EXPECT_LT(GraphScale.GetXMin(), GraphScale.GetXMax());
 }
 
 TEST(ImageStretch, WholeSquareKeepsOrLosesOnePixel) {

@@ -59,6 +59,44 @@ TEST_F(Bounds, EmptyAndMissingSlotsAddNothing) {
     EXPECT_EQ(box.YMax, 4);
 }
 
+TEST_F(Bounds, LogAxesFitOnlyToValuesAboveZero) {
+    TCurve a(100), b(100);
+    a.AddPoint(-3, 0.5);
+    a.AddPoint(0, 8);
+    b.AddPoint(2, -1);
+    b.AddPoint(40, 1e-3);
+    const TCurve* table[2] = {&a, &b};
+    TDataBounds box;
+    ASSERT_TRUE(DataBounds(table, 1, box, TAxisKind::Log10, TAxisKind::Linear));
+    EXPECT_EQ(box.XMin, 2);
+    EXPECT_EQ(box.XMax, 40);
+    EXPECT_EQ(box.YMin, -1) << "a linear axis keeps every value";
+    EXPECT_EQ(box.YMax, 8);
+    ASSERT_TRUE(DataBounds(table, 1, box, TAxisKind::Linear, TAxisKind::Log10));
+    EXPECT_EQ(box.XMin, -3);
+    EXPECT_EQ(box.YMin, 1e-3);
+    EXPECT_EQ(box.YMax, 8);
+    TCurve negative(100);
+    negative.AddPoint(-1, -1);
+    negative.AddPoint(-2, 5);
+    const TCurve* only[1] = {&negative};
+    ASSERT_TRUE(DataBounds(only, 0, box, TAxisKind::Log10, TAxisKind::Log10));
+    EXPECT_EQ(box.XMin, 0) << "no value to fit to";
+    EXPECT_EQ(box.XMax, 0);
+    EXPECT_EQ(box.YMin, 5);
+    EXPECT_FALSE(RangesFitAxes({box.XMin, box.XMax, box.YMin, box.YMax}, TAxisKind::Log10,
+                               TAxisKind::Linear));
+}
+
+TEST(Ranges, LogAxesNeedRangesAboveZero) {
+    const TAxisKind lin = TAxisKind::Linear, log = TAxisKind::Log10;
+    EXPECT_TRUE(RangesFitAxes({-1, 1, -1, 1}, lin, lin));
+    EXPECT_TRUE(RangesFitAxes({1e-300, 1, -1, 1}, log, lin));
+    EXPECT_FALSE(RangesFitAxes({0, 1, 1, 2}, log, lin));
+    EXPECT_FALSE(RangesFitAxes({1, 2, -1, 2}, log, log));
+    EXPECT_FALSE(RangesFitAxes({1, 2, 3, -4}, lin, log)) << "reversed is RangesAreValid's part";
+}
+
 TEST(Ranges, MinimumMustBeBelowMaximumOnBothAxes) {
     EXPECT_TRUE(RangesAreValid({0, 100, -1, 1}));
     EXPECT_FALSE(RangesAreValid({5, 5, 0, 1}));

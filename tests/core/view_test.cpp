@@ -91,6 +91,39 @@ TEST(Zoom, WithoutAPictureTheRangesShrinkAboutThePointer) {
     EXPECT_DOUBLE_EQ(in->YMax, 25);
 }
 
+TEST(Zoom, ALogAxisZoomsOverItsDecadesAndStaysLog) {
+    const TAxisKind lin = TAxisKind::Linear, log = TAxisKind::Log10;
+    // Without a picture: the middle of 1..10^4 is 100, half the decades
+    // either side of it remain.
+    auto in = ZoomedView({1, 1e4, 0, 100, {}, log, lin}, {0, 0}, GraphExtent / 2.0,
+                         GraphExtent / 2.0, 2);
+    ASSERT_TRUE(in);
+    EXPECT_DOUBLE_EQ(in->XMin, 10);
+    EXPECT_DOUBLE_EQ(in->XMax, 1000);
+    EXPECT_DOUBLE_EQ(in->YMax, 75);
+    EXPECT_EQ(in->XKind, log);
+    EXPECT_EQ(in->YKind, lin);
+    // With a picture every pixel keeps its value, in decades.
+    const TView view{0.1, 1e3, 1, 1e6, {0, 0, 4000, 3000}, log, log};
+    auto zoomed = ZoomedView(view, {4000, 3000}, 3000, 2000, 2);
+    ASSERT_TRUE(zoomed);
+    EXPECT_EQ(zoomed->YKind, log);
+    const auto decadeX = [](const TView& v, double px) {
+        TView decades = v;
+        decades.XMin = std::log10(v.XMin);
+        decades.XMax = std::log10(v.XMax);
+        return ValueX(decades, px);
+    };
+    for (double p : {0.0, 1000.5, 2999.0})
+        EXPECT_NEAR(decadeX(*zoomed, p), decadeX(view, p), 1e-12) << p;
+    // A zoom out that would reach below the smallest double is refused.
+    EXPECT_FALSE(ZoomedView({1e-300, 1e300, 1, 2, {}, log, lin}, {0, 0}, 0, 0, 0.5));
+    // The kinds go into the scale and come back from it.
+    ApplyViewScale(view);
+    EXPECT_EQ(CurrentView(view.Shown), view);
+    GraphScale = TGraphScale();
+}
+
 TEST(Zoom, RefusesWhatWouldNotChangeOrNotBeUsable) {
     const TSize picture{100, 100};
     EXPECT_FALSE(ZoomedView({0, 1, 0, 1, {0, 0, 100, 100}}, picture, 0, 0, 1));

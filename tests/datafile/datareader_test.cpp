@@ -1,5 +1,6 @@
 #include "tablesink.h"
 
+#include "core/graphscale.h"
 #include "framework/gdi/globalmemory.h"
 
 #include "support/fifoknocker.h"
@@ -189,6 +190,32 @@ TEST_F(Reading, ReadErrorKeepsTheLinesBeforeIt) {
     EXPECT_GT(sink.PointCount, 10000u);
     EXPECT_LT(sink.PointCount, 30000u);
     EXPECT_EQ(sink.Points(0), TPoints(sink.PointCount, {1, 2}));
+}
+
+TEST_F(Reading, PointsALogAxisCannotShowAreCountedInANote) {
+    struct TLogScale {
+        TLogScale() {
+            GraphScale.SetScale(0, 8668, 8668, 0, 1, 0, 100, 100, TAxisKind::Log10,
+                                TAxisKind::Linear);
+        }
+        ~TLogScale() { GraphScale.SetScale(0, 8668, 8668, 0, 0, 0, 100, 100); }
+    } logX;
+    TTableSink sink;
+    sink.Read("0 1 2\n1 -3 4\n-2 5\n");
+    const TUserMessage note{"3 points at or below zero on a log axis were not drawn.", "Note",
+                            MB_OK, MB_ICONINFORMATION};
+    EXPECT_EQ(sink.Messages, (std::vector{note}));
+    EXPECT_EQ(sink.Points(0), (TPoints{{0, 1}, {1, -3}, {-2, 5}})) << "stored all the same";
+    EXPECT_EQ(sink.CountsText, "Curves: 2  Points: 5");
+
+    GraphScale.SetScale(0, 8668, 8668, 0, 1, 1, 100, 100, TAxisKind::Log10, TAxisKind::Log10);
+    TTableSink one;
+    one.Read("1 2\n3 0\n");
+    EXPECT_EQ(one.Messages.at(0).Text, "1 point at or below zero on a log axis was not drawn.");
+    GraphScale.SetScale(0, 8668, 8668, 0, 1, 1, 100, 100);
+    TTableSink linear;
+    linear.Read("0 -1\n-5 0\n");
+    EXPECT_TRUE(linear.Messages.empty()) << "every value has a place on linear axes";
 }
 
 TEST_F(Reading, WhatIsNotARegularFileIsNotOpened) {

@@ -1,5 +1,6 @@
 #include "framework/canvasdc.h"
 
+#include <QGuiApplication>
 #include <QImage>
 
 #include <gtest/gtest.h>
@@ -152,6 +153,73 @@ TEST_F(CanvasDCTest, LinesFarOutsideAreClippedNotWalked) {
     EXPECT_EQ(Canvas.pixel(0, 10), 0xFF000000u);
     EXPECT_EQ(Canvas.pixel(39, 10), 0xFF000000u);
     EXPECT_EQ(CountNot(Grey), 40);
+}
+
+// Fonts need an application object; the canvas tests need no other.
+void NeedFonts() {
+    static int argc = 1;
+    static char name[] = "kestrova_framework_tests";
+    static char* argv[] = {name, nullptr};
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QGuiApplication application(argc, argv);
+}
+
+TEST_F(CanvasDCTest, TextLiesInsideItsAnchoredBoxInTheTextColourAndXorUndoesIt) {
+    NeedFonts();
+    Canvas = QImage(120, 60, QImage::Format_RGB32);
+    Canvas.fill(Grey);
+    TCanvasDC dc(Canvas);
+    const TSize size = dc.GetTextExtent("-1.5e+07");
+    EXPECT_GT(size.Cx, dc.GetTextExtent("1").Cx);
+    ASSERT_LT(size.Cx, 110);
+    ASSERT_LT(size.Cy, 50);
+    dc.SetTextColor(TColor(0, 0, 255));
+    dc.TextOut(115, 30, "-1.5e+07", {THorizontalAnchor::Right, TVerticalAnchor::Middle});
+    int inside = 0;
+    for (int y = 0; y < Canvas.height(); ++y)
+        for (int x = 0; x < Canvas.width(); ++x) {
+            if (Canvas.pixel(x, y) == Grey)
+                continue;
+            EXPECT_EQ(Canvas.pixel(x, y), 0xFF0000FFu) << x << "," << y;
+            EXPECT_TRUE(x >= 115 - size.Cx && x < 115 && y >= 30 - size.Cy / 2 &&
+                        y < 30 - size.Cy / 2 + size.Cy)
+                << x << "," << y;
+            ++inside;
+        }
+    EXPECT_GT(inside, 20);
+
+    // By XOR, the same text twice leaves the canvas as it was.
+    const QImage before = Canvas.copy();
+    dc.SetROP2(R2_XORPEN);
+    dc.TextOut(60, 30, "9.991", {THorizontalAnchor::Center, TVerticalAnchor::Top});
+    EXPECT_NE(Canvas, before);
+    dc.TextOut(60, 30, "9.991", {THorizontalAnchor::Center, TVerticalAnchor::Top});
+    EXPECT_EQ(Canvas, before);
+}
+
+TEST_F(CanvasDCTest, OutlinedTextHasTheOutlineRoundEveryStroke) {
+    NeedFonts();
+    Canvas = QImage(60, 30, QImage::Format_RGB32);
+    Canvas.fill(Grey);
+    TCanvasDC dc(Canvas);
+    dc.SetTextOutline(TColor(255, 255, 255));
+    dc.TextOut(2, 2, "8", {});
+    int text = 0, outline = 0;
+    for (int y = 0; y < Canvas.height(); ++y)
+        for (int x = 0; x < Canvas.width(); ++x) {
+            if (Canvas.pixel(x, y) != 0xFF000000u)
+                continue;
+            ++text;
+            // Every text pixel's neighbours are text or outline, never ground.
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx)
+                    EXPECT_NE(Canvas.pixel(x + dx, y + dy), Grey) << x << "," << y;
+        }
+    for (int y = 0; y < Canvas.height(); ++y)
+        for (int x = 0; x < Canvas.width(); ++x)
+            outline += Canvas.pixel(x, y) == 0xFFFFFFFFu;
+    EXPECT_GT(text, 5);
+    EXPECT_GT(outline, text);
 }
 
 } // namespace

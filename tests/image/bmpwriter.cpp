@@ -91,8 +91,8 @@ std::vector<std::uint8_t> TBmp::Bytes() const {
     return out;
 }
 
-std::string TTempFiles::Write(const std::vector<std::uint8_t>& bytes) {
-    const std::string path = (Folder / ("image" + std::to_string(Count++) + ".bmp")).string();
+std::string TTempFiles::Write(const std::vector<std::uint8_t>& bytes, const std::string& suffix) {
+    const std::string path = (Folder / ("image" + std::to_string(Count++) + suffix)).string();
     std::ofstream file(path, std::ios::binary);
     file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     if (!file)

@@ -54,7 +54,8 @@ std::uint8_t GreyOf(std::uint32_t entry);
 class TTempFiles {
 public:
 
-    std::string Write(const std::vector<std::uint8_t>& bytes);
+    // A new file of these bytes, its name ending in `suffix`.
+    std::string Write(const std::vector<std::uint8_t>& bytes, const std::string& suffix = ".bmp");
     std::string Write(const TBmp& bmp) { return Write(bmp.Bytes()); }
     // A name in the test's folder that no file has.
     std::string Missing() const;

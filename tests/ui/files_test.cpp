@@ -26,6 +26,7 @@
 #include <chrono>
 #include <cstdint>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -54,6 +55,9 @@ TUserMessage Exclamation(const std::string& text, const std::string& caption) {
 const TUserMessage Unreadable = Exclamation(
     "Unable to load image from the specified file. Cannot open file, or wrong file type.",
     "File Error");
+const TUserMessage ImportOffer{
+    "Kestrova can import this picture with File|Import Picture. Import it now?", "Import Picture",
+    MB_YESNO, MB_ICONQUESTION};
 const TUserMessage WowNotice =
     Exclamation("Such a huge file! Well, let's see if I can handle it...", "Wow!");
 const TUserMessage ColourNote{"Although the program can handle 16- and 256-color bitmaps, use "
@@ -108,9 +112,13 @@ protected:
         Command(CM_SAVEDATAAS);
     }
 
-    void OpenImage(const std::string& path, std::size_t boxes = 0) {
+    // Answers OK to the first `boxes` boxes and, when `offered` is set, the
+    // import offer that follows with it.
+    void OpenImage(const std::string& path, std::size_t boxes = 0, std::optional<int> offered = {}) {
         Ui->FileAnswers.push_back(path);
         Ui->BoxAnswers.insert(Ui->BoxAnswers.end(), boxes, IDOK);
+        if (offered)
+            Ui->BoxAnswers.push_back(*offered);
         Command(CM_OPENIMAGE);
     }
 
@@ -450,9 +458,12 @@ TEST_F(FilesTest, RefusedBitmapsShowTheirMessagesInOrderAndLeaveNoImage) {
         const char* Name;
         TBmp Bmp;
         std::vector<TUserMessage> Messages;
+        // File|Import Picture could take it: the refusal ends in its offer,
+        // answered No here.
+        bool Importable = true;
     };
     std::vector<TCase> cases;
-    cases.push_back({"one pixel wide", TBmp{}, {Unreadable}});
+    cases.push_back({"one pixel wide", TBmp{}, {Unreadable}, false});
     cases.back().Bmp.Width = 1;
     cases.push_back({"old-style header", TBmp{}, {}});
     cases.back().Bmp.HeaderBytes = 12;
@@ -489,8 +500,12 @@ TEST_F(FilesTest, RefusedBitmapsShowTheirMessagesInOrderAndLeaveNoImage) {
         OpenImage(Bitmaps.Write(TwoGreyTopPixels()));
         ASSERT_NE(Probe().Dib(), nullptr);
         Ui->Boxes.clear();
-        OpenImage(Bitmaps.Write(refused.Bmp), refused.Messages.size());
-        EXPECT_EQ(BoxesShown(), refused.Messages);
+        OpenImage(Bitmaps.Write(refused.Bmp), refused.Messages.size(),
+                  refused.Importable ? std::optional<int>(IDNO) : std::nullopt);
+        std::vector<TUserMessage> expected = refused.Messages;
+        if (refused.Importable)
+            expected.push_back(ImportOffer);
+        EXPECT_EQ(BoxesShown(), expected);
         ExpectNoImage();
     }
 }

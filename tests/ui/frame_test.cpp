@@ -61,18 +61,22 @@ TEST_F(FrameTest, MenuHasTheCommandsInOrderWithTheirInitialStates) {
     EXPECT_EQ(corner->actions().value(0)->text(), "&Help");
 
     EXPECT_EQ(ItemTexts(Popup("&File")),
-              (QStringList{"&New", "Open &Data", "Open &Image", "Save Data &As"}));
+              (QStringList{"&New", "Open &Data", "Open &Image", "Save Data &As", "-",
+                           "Import &Picture...\tCtrl+I"}));
     EXPECT_EQ(ItemTexts(Popup("&Edit")), (QStringList{"&Undo\tCtrl+Z", "&Redo\tCtrl+Shift+Z"}));
     EXPECT_EQ(ItemTexts(Popup("&View")),
               (QStringList{"&Scale...", "-", "&Background color...", "-", "S&ymbols", "&Lines",
-                           "&Image", "-", "Zoom I&n\tCtrl++", "Zoom &Out\tCtrl+-",
-                           "Bac&k\tAlt+Left", "&Forward\tAlt+Right", "-", "Lou&pe\tCtrl+L"}));
-    EXPECT_EQ(ItemTexts(Popup("&Tool")), (QStringList{"&Draw"}));
+                           "&Image", "-", "&Axis values", "-", "Zoom I&n\tCtrl++",
+                           "Zoom &Out\tCtrl+-", "Bac&k\tAlt+Left", "&Forward\tAlt+Right", "-",
+                           "Lou&pe\tCtrl+L", "-", "&True Colours"}));
+    EXPECT_EQ(ItemTexts(Popup("&Tool")), (QStringList{"&Draw", "-", "&Calibrate..."}));
     EXPECT_EQ(ItemTexts(Popup("&Help")), (QStringList{"&Contents", "-", "&About"}));
 
     EXPECT_TRUE(MenuAction(CM_SYMBOLS)->isChecked());
     EXPECT_TRUE(MenuAction(CM_LINES)->isChecked());
     EXPECT_FALSE(MenuAction(CM_IMAGE)->isChecked());
+    EXPECT_TRUE(MenuAction(CM_AXISVALUES)->isChecked());
+    EXPECT_FALSE(MenuAction(CM_TRUECOLOURS)->isChecked());
     EXPECT_FALSE(MenuAction(CM_SAVEDATAAS)->isEnabled());
     EXPECT_FALSE(MenuAction(CM_IMAGE)->isEnabled());
 }

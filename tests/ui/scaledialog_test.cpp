@@ -101,6 +101,44 @@ TEST_F(ScaleDialogTest, FieldsShowTheScaleRightAlignedInTen) {
     });
 }
 
+TEST_F(ScaleDialogTest, LogBoxesShowTheAxesAndNeedRangesAboveZero) {
+    GraphScale.SetScale(0, 8668, 8668, 0, 1, 0, 1000, 100, TAxisKind::Log10, TAxisKind::Linear);
+    Ui->BoxAnswers = {IDOK, IDOK};
+    const int result = Run([](TSetScaleDial& d) {
+        EXPECT_TRUE(Box(d, IDC_LOGX)->isChecked());
+        EXPECT_FALSE(Box(d, IDC_LOGY)->isChecked());
+        ExpectTextsFit(*d.GetHandle());
+        TypeRanges(d, "0", "10", "-5", "5");
+        Click(d, IDOK);
+        EXPECT_TRUE(IsOpen(d)) << "0 on a log axis";
+        Type(d, IDC_MINX, "0.01");
+        Click(d, IDC_LOGY);
+        Click(d, IDOK);
+        EXPECT_TRUE(IsOpen(d)) << "-5 on a log axis";
+        Click(d, IDC_LOGY);
+        Click(d, IDOK);
+    });
+    EXPECT_EQ(result, IDOK);
+    ASSERT_EQ(Ui->Boxes.size(), 2u);
+    EXPECT_EQ(Ui->Boxes[0].Text, "A log axis takes only ranges above zero!");
+    EXPECT_EQ(Ui->Boxes[0].Flags, MB_OK | MB_ICONEXCLAMATION);
+    ExpectScale(0.01, 10, -5, 5);
+    EXPECT_EQ(GraphScale.GetXKind(), TAxisKind::Log10);
+    EXPECT_EQ(GraphScale.GetYKind(), TAxisKind::Linear);
+}
+
+TEST_F(ScaleDialogTest, FittingALogAxisTakesOnlyValuesAboveZero) {
+    Curve({{-3, 0}, {2, 5}, {50, -1}});
+    Run([](TSetScaleDial& d) {
+        Click(d, IDC_FITX);
+        Click(d, IDC_FITY);
+        Click(d, IDC_LOGX);
+        Click(d, IDOK);
+    });
+    ExpectScale(2, 50, -1, 5);
+    EXPECT_EQ(GraphScale.GetXKind(), TAxisKind::Log10);
+}
+
 TEST_F(ScaleDialogTest, TheTenDigitsShownAreWhatOkApplies) {
     GraphScale.SetScale(0, 8668, 8668, 0, 1.0 / 3, 0, 2.0 / 3, 100);
     EXPECT_EQ(Run([](TSetScaleDial& d) { Click(d, IDOK); }), IDOK);

@@ -28,17 +28,22 @@ def quadrant(x, y, width, height):
 
 
 def bitmap(width, height):
-    row_bytes = (width + 3) // 4 * 4
-    rows = []
-    for y in reversed(range(height)):  # the bottom row is stored first
-        row = bytes(quadrant(x, y, width, height) for x in range(width))
-        rows.append(row + bytes(row_bytes - width))
-    pixels = b"".join(rows)
-    table = b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in COLOURS)
+    return encode(width, [bytes(quadrant(x, y, width, height) for x in range(width))
+                          for y in range(height)], COLOURS)
+
+
+def encode(width, rows, colours):
+    """The file of an 8-bit bitmap: rows of colour indices, the top row
+    first, and the colour table as (red, green, blue)."""
+    height = len(rows)
+    padding = bytes((width + 3) // 4 * 4 - width)
+    # The bottom row is stored first.
+    pixels = b"".join(bytes(row) + padding for row in reversed(rows))
+    table = b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in colours)
     offset = 14 + 40 + len(table)
     file_header = struct.pack("<2sIHHI", b"BM", offset + len(pixels), 0, 0, offset)
     info_header = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 8, 0, len(pixels),
-                              2835, 2835, len(COLOURS), 0)
+                              2835, 2835, len(colours), 0)
     return file_header + info_header + table + pixels
 
 
