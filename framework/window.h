@@ -114,6 +114,7 @@ public:
 
 private:
     friend class TWindowWidget;
+    friend class TClientDC;
     struct TDeferredBox {
         std::string Text, Caption;
         unsigned Flags;

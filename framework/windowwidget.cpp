@@ -7,12 +7,15 @@
 #include <QDropEvent>
 #include <QMimeData>
 #include <QKeyEvent>
+#include <QMetaObject>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QUrl>
 
 #include <string>
 #include <vector>
+
+#include <algorithm>
 
 namespace {
 
@@ -75,6 +78,27 @@ void TWindowWidget::EnsureCanvas() {
         CanvasImage = QImage(size(), QImage::Format_RGB32);
         NeedsPaint = true;
     }
+}
+
+void TWindowWidget::CanvasChanged(const TRect& box) {
+    if (HasGathered) {
+        Gathered.Left = std::min(Gathered.Left, box.Left);
+        Gathered.Top = std::min(Gathered.Top, box.Top);
+        Gathered.Right = std::max(Gathered.Right, box.Right);
+        Gathered.Bottom = std::max(Gathered.Bottom, box.Bottom);
+        return;
+    }
+    Gathered = box;
+    HasGathered = true;
+    // A context that lives on (a drag's) is shown between its events.
+    QMetaObject::invokeMethod(this, &TWindowWidget::ShowCanvasChanges, Qt::QueuedConnection);
+}
+
+void TWindowWidget::ShowCanvasChanges() {
+    if (!HasGathered)
+        return;
+    HasGathered = false;
+    update(QRect(QPoint(Gathered.Left, Gathered.Top), QPoint(Gathered.Right, Gathered.Bottom)));
 }
 
 void TWindowWidget::paintEvent(QPaintEvent* event) {

@@ -499,6 +499,10 @@ void TDrawWindow::SetCounts(int currentCurve, std::uint32_t pointCount,
     MessageGadget.SetText(countsText);
 }
 
+void TDrawWindow::ShowReadingProgress(const std::string& text) {
+    MessageGadget.SetText(text);
+}
+
 void TDrawWindow::CmBkColor() {
     if (!CustomColorsFilled)
         FillCustomColors();

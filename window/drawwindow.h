@@ -100,6 +100,8 @@ public:
     void AddDataPoint(int slot, double x, double y);
     // The counts a reading ends with, and their text in the message pane.
     void SetCounts(int currentCurve, std::uint32_t pointCount, const std::string& countsText);
+    // How far a long reading has got, in the message pane.
+    void ShowReadingProgress(const std::string& text);
 
     // Opens a file named outside the file dialogs (on the command line,
     // dropped on the window, chosen from File|Recent): a .dat or .csv file
