@@ -5,8 +5,8 @@
 // full repaint of the same points.
 #include "benchapp.h"
 #include "offscreenmain.h"
+#include "barenumbers.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -55,18 +55,7 @@ void BM_OpenDataFloor(benchmark::State& state) {
         const char* p = bytes.data();
         const char* const end = p + read;
         double sum = 0;
-        int count = 0;
-        while (p != end) {
-            double v;
-            const auto result = std::from_chars(p, end, v);
-            if (result.ec == std::errc()) {
-                sum += v;
-                ++count;
-                p = result.ptr;
-            } else {
-                ++p;
-            }
-        }
+        const int count = ReadBareNumbers(p, end, sum);
         benchmark::DoNotOptimize(sum);
         if (count != 3 * Lines)
             state.SkipWithError("not every number was read");
