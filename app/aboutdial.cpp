@@ -1,11 +1,12 @@
 #include "app/aboutdial.h"
 
+#include "resources/buildinfo.h"
 #include "resources/tables/ids.h"
 
 namespace {
 
-constexpr char AboutText[] = "Kestrova version 0.1.0\nA graph digitizer: it turns the curves of "
-                             "scanned plots into numbers.";
+constexpr char AboutText[] = "Kestrova version " KESTROVA_VERSION
+                             "\nA graph digitizer: it turns the curves of scanned plots into numbers.";
 
 static_assert(sizeof(AboutText) - 1 <= 240, "the About text holds at most 240 characters");
 

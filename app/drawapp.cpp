@@ -5,11 +5,14 @@
 #include "app/mainframelink.h"
 #include "framework/buttongadget.h"
 #include "framework/controlbar.h"
+#include "framework/messageecho.h"
 #include "framework/statusbar.h"
 #include "framework/userinterface.h"
+#include "resources/buildinfo.h"
 #include "resources/tables/ids.h"
 #include "window/drawwindow.h"
 
+#include <iostream>
 #include <iterator>
 
 namespace {
@@ -60,10 +63,22 @@ int AskWithoutOwner(const TUserMessage& box) {
 
 } // namespace
 
-TDrawApp::TDrawApp(int& argc, char** argv) : TApplication(argc, argv) {
+TDrawApp::TDrawApp(int& argc, char** argv, std::vector<std::string> startFiles)
+    : TApplication(argc, argv), StartFiles(std::move(startFiles)) {
     nCmdShow = TDecoratedFrame::TShowCmd::Maximized;
     InstallCtl3dLibrary(GetPlatformProbes(), AskWithoutOwner);
     EnableCtl3dControls(GetCtl3dSwitch(), IniFileName, AskWithoutOwner);
+    SetDesktopEntry(DesktopAppId);
+}
+
+void TDrawApp::InitInstance() {
+    TApplication::InitInstance();
+    if (!Window)
+        return;
+    for (const std::string& file : StartFiles) {
+        const TMessageEcho echo(std::cerr, "kestrova: " + file);
+        Window->OpenFile(file);
+    }
 }
 
 TDrawApp::~TDrawApp() {
@@ -74,6 +89,7 @@ TDrawApp::~TDrawApp() {
 void TDrawApp::InitMainWindow() {
     auto client = std::make_unique<TDrawWindow>(nullptr, &MainFrameLink);
     TDrawWindow& window = *client;
+    Window = &window;
     auto frame = std::make_unique<TDecoratedFrame>(AppTitle, std::move(client), true);
     frame->SetIcon(IDI_KESTROVA);
     frame->SetAcceleratorTable(IDA_MAIN);

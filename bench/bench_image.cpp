@@ -3,6 +3,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -91,6 +92,32 @@ std::vector<std::uint8_t> Noise(std::size_t bytes) {
 // The slider's largest turn, applied as the paint applies it.
 constexpr double LargestTurn = -541.0 / 8668.0;
 
+// Resident memory from /proc/self/status: the line's value in bytes.
+std::int64_t StatusBytes(const char* key) {
+    std::FILE* status = std::fopen("/proc/self/status", "r");
+    char line[256];
+    long long kilobytes = -1;
+    while (status && std::fgets(line, sizeof line, status))
+        if (std::strncmp(line, key, std::strlen(key)) == 0)
+            kilobytes = std::atoll(line + std::strlen(key));
+    if (status)
+        std::fclose(status);
+    return kilobytes * 1024;
+}
+
+// Starts the peak of resident memory (VmHWM) afresh at what is resident now.
+bool ResetPeakMemory() {
+    std::FILE* refs = std::fopen("/proc/self/clear_refs", "w");
+    if (!refs)
+        return false;
+    const bool reset = std::fputs("5", refs) >= 0;
+    return std::fclose(refs) == 0 && reset;
+}
+
+// Each turn runs on the picture as loaded. Its loaded bits stay beside it
+// as the recall copy does in the window, so the peak of resident memory
+// during the turn, less what was resident before it, is what the turn
+// itself needs; the counter gives it in pictures.
 void RotateLoaded(benchmark::State& state, const std::string& path) {
     const std::unique_ptr<TDib> dib = TDib::ReadFile(path);
     std::filesystem::remove(path);
@@ -99,21 +126,30 @@ void RotateLoaded(benchmark::State& state, const std::string& path) {
         return;
     }
     const std::vector<std::uint8_t> loaded(dib->GetBits(), dib->GetBits() + dib->GetSizeImage());
+    std::int64_t peak = 0;
     for (auto _ : state) {
         state.PauseTiming();
         std::memcpy(dib->GetBits(), loaded.data(), loaded.size());
+        const std::int64_t before = StatusBytes("VmRSS:");
+        if (!ResetPeakMemory())
+            state.SkipWithError("the peak of resident memory cannot be reset");
         state.ResumeTiming();
         benchmark::DoNotOptimize(RotateImage(*dib, {0, 0}, LargestTurn, 1));
         benchmark::ClobberMemory();
+        state.PauseTiming();
+        peak = std::max(peak, StatusBytes("VmHWM:") - before);
+        state.ResumeTiming();
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * loaded.size()));
+    state.counters["turn_peak_pictures"] =
+        static_cast<double>(peak) / static_cast<double>(loaded.size());
 }
 
 void BM_Rotate8BitScannedPlot(benchmark::State& state) {
     const int size = static_cast<int>(state.range(0));
     RotateLoaded(state, WriteBitmap("kestrova-bench-plot8.bmp", size, size, 8, ScannedPlot(size, 8)));
 }
-BENCHMARK(BM_Rotate8BitScannedPlot)->Arg(4000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Rotate8BitScannedPlot)->Arg(4000)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 // Every pixel differs from the background: the most work a turn can do.
 void BM_Rotate8BitNoise(benchmark::State& state) {
@@ -123,11 +159,34 @@ void BM_Rotate8BitNoise(benchmark::State& state) {
 }
 BENCHMARK(BM_Rotate8BitNoise)->Arg(4000)->Unit(benchmark::kMillisecond);
 
+// What any turn of a 10000 x 10000 8-bit picture does at least: copy the
+// picture into fresh memory and fill the picture with its background.
+void BM_TurnFloor8Bit(benchmark::State& state) {
+    const auto bytes = static_cast<std::size_t>(state.range(0)) * static_cast<std::size_t>(state.range(0));
+    std::vector<std::uint8_t> picture(bytes, 0xFF);
+    for (auto _ : state) {
+        auto* copy = static_cast<std::uint8_t*>(std::malloc(bytes));
+        std::memcpy(copy, picture.data(), bytes);
+        std::memset(picture.data(), copy[bytes / 2], bytes);
+        benchmark::DoNotOptimize(copy);
+        std::free(copy);
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes));
+}
+BENCHMARK(BM_TurnFloor8Bit)->Arg(10000)->Unit(benchmark::kMillisecond);
+
 void BM_Rotate1BitScannedPlot(benchmark::State& state) {
     const int size = static_cast<int>(state.range(0));
     RotateLoaded(state, WriteBitmap("kestrova-bench-plot1.bmp", size, size, 1, ScannedPlot(size, 1)));
 }
-BENCHMARK(BM_Rotate1BitScannedPlot)->Arg(4000)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Rotate1BitScannedPlot)->Arg(4000)->Arg(10000)->Arg(30000)->Unit(benchmark::kMillisecond);
+
+void BM_Rotate4BitScannedPlot(benchmark::State& state) {
+    const int size = static_cast<int>(state.range(0));
+    RotateLoaded(state, WriteBitmap("kestrova-bench-plot4.bmp", size, size, 4, ScannedPlot(size, 4)));
+}
+BENCHMARK(BM_Rotate4BitScannedPlot)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 // Reading a 100 MB bitmap against reading the same file with one fread
 // into a fresh buffer.

@@ -1,21 +1,30 @@
-// A full repaint of the drawing window holding 20 curves of 50,000 points
-// (lines and symbols), against the same primitives drawn straight with
-// QPainter on a canvas of the same size.
+// Full repaints of the real drawing window (offscreen), its curves read
+// from data files through File|Open Data:
+// - 20 curves of 50,000 points (lines and symbols), against the floor of
+//   filling every pixel the paint's primitives cover as spans, and against
+//   the same primitives drawn straight with QPainter;
+// - 30 million points in view, which must repaint in under a second.
+#include "benchapp.h"
 #include "offscreenmain.h"
 
 #include "core/axisvalues.h"
-#include "core/curve.h"
-#include "core/curveflags.h"
 #include "core/graphscale.h"
-#include "framework/canvasdc.h"
-#include "window/drawwindow.h"
+#include "framework/ellipseshape.h"
+#include "framework/gdi/recordingdc.h"
+#include "framework/linerasteriser.h"
+#include "framework/pixelop.h"
+#include "framework/window.h"
 
 #include <QFont>
 #include <QImage>
 #include <QPainter>
-#include <QWidget>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -33,29 +42,113 @@ double CurveX(int i) {
     return 100.0 * i / (PointsPerCurve - 1);
 }
 
+// A window holding the 20 curves, read from a file of X and 20 columns.
 struct TFilledWindow {
-    TFilledWindow() {
-        Window.GetHandle()->resize(CanvasWidth, CanvasHeight);
-        for (int c = 0; c < Curves; ++c) {
-            Window.MakeCurve(c);
-            for (int i = 0; i < PointsPerCurve; ++i)
-                Window.AddDataPoint(c, CurveX(i), CurveY(c, i));
-        }
-    }
-    TDrawWindow Window;
+    TFilledWindow() { App.OpenData(File.Path); }
+    TBenchDataFile File{"kestrova-bench-paint.dat", PointsPerCurve, Curves, [](int line, int column) {
+                            return column == 0 ? CurveX(line) : CurveY(column - 1, line);
+                        }, 7};
+    TBenchApp App{CanvasWidth, CanvasHeight};
 };
 
 void BM_RepaintDrawWindow(benchmark::State& state) {
     TFilledWindow filled;
-    QImage canvas(CanvasWidth, CanvasHeight, QImage::Format_RGB32);
-    for (auto _ : state) {
-        canvas.fill(QColor(192, 192, 192));
-        TCanvasDC dc(canvas);
-        filled.Window.Paint(dc, true, filled.Window.GetClientRect());
-        benchmark::DoNotOptimize(canvas.constBits());
-    }
+    for (auto _ : state)
+        filled.App.Repaint();
 }
 BENCHMARK(BM_RepaintDrawWindow)->Unit(benchmark::kMillisecond);
+
+// A run of pixels in one row, all set to one colour.
+struct TSpan {
+    int Y, Left, Count;
+    std::uint32_t Pixel;
+};
+
+// Every pixel each primitive of the window's paint covers, as the paint
+// asks for them (before any is found to repeat the one before), in the
+// order drawn: ellipses as their interior and outline rows, lines pixel by
+// pixel with their pen's pattern, runs along a row merged.
+class TSpanList {
+public:
+    explicit TSpanList(TWindow& window) {
+        TRecordingDC dc;
+        window.Paint(dc, true, window.GetClientRect());
+        Symbols = dc.CallsOf(TRecordingDC::TOp::Ellipse).size();
+        for (const TRecordingDC::TCall& call : dc.Calls()) {
+            const std::uint32_t pen = 0xFF000000u | TPixelOp::ToRgb(call.Pen.Color);
+            if (call.Op == TRecordingDC::TOp::Ellipse)
+                AddEllipse(dc, call, pen);
+            else if (call.Op == TRecordingDC::TOp::Line || call.Op == TRecordingDC::TOp::Polyline)
+                for (std::size_t i = 1; i < call.Points.size(); ++i)
+                    AddLine(dc.LogicalToDevice(call.Points[i - 1]),
+                            dc.LogicalToDevice(call.Points[i]), call.Pen.Style, pen);
+        }
+    }
+
+    std::vector<TSpan> Spans;
+    std::size_t Pixels = 0;
+    std::size_t Symbols = 0;
+
+private:
+    void Add(int y, int left, int right, std::uint32_t pixel) {
+        left = std::max(left, 0);
+        right = std::min(right, CanvasWidth - 1);
+        if (y < 0 || y >= CanvasHeight || left > right)
+            return;
+        if (!Spans.empty() && Spans.back().Y == y && Spans.back().Pixel == pixel &&
+            Spans.back().Left + Spans.back().Count == left) {
+            Spans.back().Count += right - left + 1;
+        } else {
+            Spans.push_back({y, left, right - left + 1, pixel});
+        }
+        Pixels += static_cast<std::size_t>(right - left + 1);
+    }
+
+    void AddLine(TPoint from, TPoint to, TPenStyle style, std::uint32_t pixel) {
+        TPenPattern pattern(style);
+        ForEachLinePixel(from, to, [&](int x, int y) {
+            if (pattern.Next())
+                Add(y, x, x, pixel);
+        });
+    }
+
+    void AddEllipse(const TDC& dc, const TRecordingDC::TCall& call, std::uint32_t pen) {
+        const TPoint a = dc.LogicalToDevice(call.Points[0]);
+        const TPoint b = dc.LogicalToDevice(call.Points[1]);
+        const TRect box = TRect{a.X, a.Y, b.X, b.Y}.Normalized();
+        const auto key = std::make_tuple(box.Width(), box.Height(), call.Pen.Style);
+        auto& shape = Shapes[key];
+        if (!shape)
+            shape = std::make_unique<TEllipseShape>(box.Width(), box.Height(), call.Pen.Style);
+        const std::uint32_t brush = 0xFF000000u | TPixelOp::ToRgb(call.Brush.Color);
+        for (const TEllipseShape::TSpan& s : shape->Interior())
+            Add(box.Top + s.Y, box.Left + s.Left, box.Left + s.Right, brush);
+        for (const TEllipseShape::TPixel& p : shape->Outline())
+            Add(box.Top + p.Y, box.Left + p.X, box.Left + p.X, pen);
+    }
+
+    std::map<std::tuple<int, int, TPenStyle>, std::unique_ptr<TEllipseShape>> Shapes;
+};
+
+// The floor: the canvas erased, then those pixels filled span by span.
+void BM_FillSameSpans(benchmark::State& state) {
+    TFilledWindow filled;
+    const TSpanList list(filled.App.Window());
+    const TColor background = filled.App.Window().GetBkgndColor();
+    if (list.Symbols != std::size_t{Curves} * PointsPerCurve)
+        state.SkipWithError("the window does not hold every point");
+    QImage canvas(CanvasWidth, CanvasHeight, QImage::Format_RGB32);
+    for (auto _ : state) {
+        canvas.fill(QColor(background.Red(), background.Green(), background.Blue()));
+        auto* bits = reinterpret_cast<std::uint32_t*>(canvas.bits());
+        const std::ptrdiff_t stride = canvas.bytesPerLine() / 4;
+        for (const TSpan& span : list.Spans)
+            std::fill_n(bits + span.Y * stride + span.Left, span.Count, span.Pixel);
+        benchmark::DoNotOptimize(canvas.constBits());
+    }
+    state.counters["pixels"] = static_cast<double>(list.Pixels);
+}
+BENCHMARK(BM_FillSameSpans)->Unit(benchmark::kMillisecond);
 
 // The same picture with QPainter alone: device coordinates worked out with
 // the window's mapping, one drawLine per segment and one drawEllipse per
@@ -124,6 +217,27 @@ void BM_RepaintQPainterReference(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_RepaintQPainterReference)->Unit(benchmark::kMillisecond);
+
+// 30 million points in view: 20 smooth curves of 1.5 million points each,
+// so that a pixel column holds about a thousand points of every curve.
+constexpr int DenseLines = 1'500'000;
+
+void BM_Repaint30MillionPoints(benchmark::State& state) {
+    const TBenchDataFile file("kestrova-bench-dense.dat", DenseLines, Curves,
+                              [](int line, int column) {
+                                  const double x = 100.0 * line / DenseLines;
+                                  return column == 0
+                                             ? x
+                                             : 50.0 + 45.0 * std::sin(x * 0.07 * column + column);
+                              },
+                              7);
+    TBenchApp app(CanvasWidth, CanvasHeight);
+    app.OpenData(file.Path);
+    for (auto _ : state)
+        app.Repaint();
+    state.SetItemsProcessed(state.iterations() * std::int64_t{DenseLines} * Curves);
+}
+BENCHMARK(BM_Repaint30MillionPoints)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -36,6 +36,11 @@ bool ClipSegment(double& x0, double& y0, double& x1, double& y1) {
     const double xhi = std::max(GraphScale.GetLogLeft(), GraphScale.GetLogRight());
     const double ylo = std::min(GraphScale.GetLogBottom(), GraphScale.GetLogTop());
     const double yhi = std::max(GraphScale.GetLogBottom(), GraphScale.GetLogTop());
+    // Nearly every segment of a curve in view lies inside: nothing to clip,
+    // and the computation below would leave it as it is.
+    if (x0 >= xlo && x0 <= xhi && x1 >= xlo && x1 <= xhi && y0 >= ylo && y0 <= yhi && y1 >= ylo &&
+        y1 <= yhi)
+        return true;
 
     // Two finite ends far apart can differ by more than the largest double.
     // Halving every p and q leaves each ratio q / p as it is, and halving is

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/curvepoint.h"
+#include "framework/gdi/types.h"
 
 #include <cstdint>
 #include <span>
@@ -59,13 +60,22 @@ public:
     const TPen* Pen = nullptr;
 
 private:
+    class TPass;
+    // The device box of the symbol this curve drew last, in which context
+    // and after how many drawings there, and whether it still shows.
+    struct TDrawnLast {
+        const TDC* Dc = nullptr;
+        std::uint64_t Drawings = 0;
+        bool SymbolShown = false;
+        TRect Device;
+    };
     void Lock();
     bool GrowFor(std::uint32_t count);
     void WidenBounds(double x, double y);
     // The drawing of DrawSymbol and DrawSegment at a point already turned
-    // into logical units.
-    bool DrawSymbolAt(double lx, double ly);
-    bool DrawSegmentTo(double lx, double ly);
+    // into logical units, in one drawing pass.
+    bool DrawSymbolAt(double lx, double ly, TPass& pass);
+    bool DrawSegmentTo(double lx, double ly, TPass& pass);
 
     TCurvePoint* DataHandle = nullptr;
     TCurvePoint* FirstPoint = nullptr;
@@ -78,4 +88,5 @@ private:
     double PenY = 0.0;
     int AtEnd = 1;
     double XMin = 0.0, XMax = 0.0, YMin = 0.0, YMax = 0.0;
+    TDrawnLast DrawnLast;
 };

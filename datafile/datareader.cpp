@@ -15,6 +15,10 @@
 
 namespace {
 
+// How often the sink is asked whether to go on: often enough to answer
+// within a few milliseconds, seldom enough to cost nothing.
+constexpr std::uint32_t LinesPerCheck = 4096;
+
 TUserMessage FileError(const char* text) {
     return {text, "File Error", MB_OK, MB_ICONEXCLAMATION};
 }
@@ -46,6 +50,8 @@ void TDataReader::ReadFile(const std::filesystem::path& path) {
         Sink.ShowMessage(FileError("Unable to open file"));
         return;
     }
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    Total = error ? 0 : size;
     Read(in);
 }
 
@@ -58,6 +64,8 @@ void TDataReader::Read(std::istream& in) {
             ++LineNumber;
             ParseDataLine(text, Line);
             reading = TakeLine();
+            if (reading && LineNumber % LinesPerCheck == 0)
+                reading = Sink.KeepReading(LineNumber, lines.Consumed(), Total);
             break;
         case TLineReader::TResult::TooLong:
             Sink.ShowMessage(FileError("Too long line encountered"));

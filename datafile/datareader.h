@@ -46,6 +46,7 @@ private:
     std::uint32_t PointCount;
     std::uint32_t LineNumber = 0;
     bool Warned = false;
+    std::uint64_t Total = 0;
     std::uint32_t NotDrawn = 0;
     TDataLine Line;
 };

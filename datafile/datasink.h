@@ -25,6 +25,13 @@ public:
     virtual void AddPoint(int slot, double x, double y) = 0;
     // Shows the message box and returns the button pressed (IDOK, IDCANCEL).
     virtual int ShowMessage(const TUserMessage& message) = 0;
+    // Asked every few thousand lines: the last line read, and the bytes
+    // read of the file's size (0 when not known). False ends the reading
+    // after that line, keeping what was read, as a read error does.
+    virtual bool KeepReading(std::uint32_t /*lineNumber*/, std::uint64_t /*bytesRead*/,
+                             std::uint64_t /*bytesTotal*/) {
+        return true;
+    }
     // The reading is over: the last slot in use (-1 for none), the number
     // of points in all curves, and the counts text for the status bar.
     virtual void ReadingEnded(int currentCurve, std::uint32_t pointCount,

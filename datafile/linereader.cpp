@@ -43,6 +43,7 @@ TLineReader::TResult TLineReader::Deliver(std::size_t length, std::size_t consum
         return TResult::TooLong;
     line = std::string_view(Buffer.data() + Begin, length);
     Begin += consumed;
+    ConsumedBytes += consumed;
     return TResult::Line;
 }
 

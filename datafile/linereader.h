@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <iosfwd>
 #include <string_view>
 #include <vector>
@@ -18,6 +19,8 @@ public:
 
     // On Line, `line` holds the line until the next call.
     TResult Next(std::string_view& line);
+    // The bytes of the lines handed out so far, line ends included.
+    std::uint64_t Consumed() const { return ConsumedBytes; }
 
 private:
     // Reads more after the unread rest, noting a read error or the end.
@@ -31,4 +34,5 @@ private:
     std::size_t End = 0;
     bool AtEof = false;
     bool Failed = false;
+    std::uint64_t ConsumedBytes = 0;
 };

@@ -20,6 +20,10 @@ TApplication::~TApplication() {
     delete HelpViewerWindow();
 }
 
+void TApplication::SetDesktopEntry(const char* appId) {
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(appId));
+}
+
 void TApplication::SetMainWindow(std::unique_ptr<TDecoratedFrame> frame) {
     MainWindow = std::move(frame);
 }

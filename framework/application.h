@@ -22,10 +22,14 @@ public:
 
     // InitInstance, then the message loop; answers the loop's exit code.
     int Run();
-    // Makes, creates and shows the main window.
-    void InitInstance();
+    // Makes, creates and shows the main window; a derived class may go on
+    // from there with what the program is to do at start.
+    virtual void InitInstance();
 
     void SetMainWindow(std::unique_ptr<TDecoratedFrame> frame);
+    // The desktop entry (its file name without ".desktop") the program's
+    // windows belong to.
+    void SetDesktopEntry(const char* appId);
     TDecoratedFrame* GetMainWindow() const { return MainWindow.get(); }
 
     TDecoratedFrame::TShowCmd nCmdShow = TDecoratedFrame::TShowCmd::Normal;

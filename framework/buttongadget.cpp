@@ -16,8 +16,12 @@ QToolButton* TButtonGadget::MakeButton(TDecoratedFrame& frame, const QFont& font
     button->setIconSize(glyph.size());
     button->setAutoRaise(false);
     button->setEnabled(false);
-    if (const char* hint = LoadTableString(Command))
+    // The hint goes to the status bar while the pointer rests on the
+    // button, and into a tooltip for those who look at the button.
+    if (const char* hint = LoadTableString(Command)) {
         button->setStatusTip(QString::fromUtf8(hint));
+        button->setToolTip(QString::fromUtf8(hint));
+    }
     const int command = Command;
     QObject::connect(button, &QToolButton::clicked, button,
                      [&frame, command] { frame.DispatchCommand(command); });

@@ -16,6 +16,27 @@
 
 namespace {
 
+// Counts every drawing into any canvas, and every new context (its canvas
+// may have been filled before it was made): a shape is only skipped as a
+// repeat when nothing at all was drawn since the first one.
+std::uint64_t DrawingSerial = 0;
+
+TRect PointsBox(const TPoint* points, int count) {
+    TRect box{points[0].X, points[0].Y, points[0].X, points[0].Y};
+    for (int i = 1; i < count; ++i) {
+        box.Left = std::min(box.Left, points[i].X);
+        box.Right = std::max(box.Right, points[i].X);
+        box.Top = std::min(box.Top, points[i].Y);
+        box.Bottom = std::max(box.Bottom, points[i].Y);
+    }
+    return box;
+}
+
+// Boxes with inclusive edges.
+bool Overlap(const TRect& a, const TRect& b) {
+    return a.Left <= b.Right && b.Left <= a.Right && a.Top <= b.Bottom && b.Top <= a.Bottom;
+}
+
 TPixelOp PenOp(const TDC& dc) {
     return {dc.GetROP2(), TPixelOp::ToRgb(dc.GetPen().Color)};
 }
@@ -89,6 +110,7 @@ bool ClipToCanvas(const TCanvasBits& bits, TPoint& from, TPoint& to) {
 } // namespace
 
 TCanvasDC::TCanvasDC(QImage& canvas) : Canvas(canvas) {
+    ++DrawingSerial;
     Refresh();
 }
 
@@ -97,6 +119,8 @@ void TCanvasDC::Refresh() {
         Bits.Width == Canvas.width() && Bits.Height == Canvas.height())
         return;
     QtPainter.reset();
+    KeptCount = 0;
+    ++DrawingSerial;
     Bits.Bits = reinterpret_cast<std::uint32_t*>(Canvas.bits());
     Bits.Stride = static_cast<int>(Canvas.bytesPerLine() / 4);
     Bits.Width = Canvas.width();
@@ -105,10 +129,58 @@ void TCanvasDC::Refresh() {
 
 TCanvasDC::~TCanvasDC() = default;
 
-void TCanvasDC::Changed(const QRect&) {}
+std::uint64_t TCanvasDC::DrawingCount() {
+    Refresh();
+    return DrawingSerial;
+}
 
-void TCanvasDC::ChangedBox(const TRect& box) {
-    Changed(QRect(QPoint(box.Left, box.Top), QPoint(box.Right, box.Bottom)));
+void TCanvasDC::Changed(const TRect&) {}
+
+// The pen's device width is asked last: it costs a division.
+bool TCanvasDC::RepeatsKeptShape(TShapeKind kind, const TRect& device) {
+    if (OwnSerial != DrawingSerial) {
+        KeptCount = 0;
+        return false;
+    }
+    if (GetROP2() != R2_COPYPEN)
+        return false;
+    for (std::size_t i = 0; i < KeptCount; ++i) {
+        const TKeptShape& kept = KeptShapes[i];
+        if (kept.Kind == kind && kept.Device == device && kept.Pen == GetPen() &&
+            kept.Brush == GetBrush())
+            return kept.PenWidth == DevicePenWidth();
+    }
+    return false;
+}
+
+// Only the copy mix mode gives a pixel the same value however often it is
+// drawn, so only its shapes are kept.
+void TCanvasDC::Drew(TShapeKind kind, const TRect& device, const TRect& covered) {
+    if (OwnSerial != DrawingSerial)
+        KeptCount = 0;
+    OwnSerial = ++DrawingSerial;
+    const bool keep = kind != TShapeKind::Other && GetROP2() == R2_COPYPEN;
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < KeptCount; ++i) {
+        const TKeptShape& shape = KeptShapes[i];
+        if (Overlap(shape.Covered, covered))
+            continue;
+        // The new shape takes the place of the older one with its tools.
+        if (keep && shape.Kind == kind && shape.Pen == GetPen() && shape.Brush == GetBrush())
+            continue;
+        if (kept != i)
+            KeptShapes[kept] = shape;
+        ++kept;
+    }
+    KeptCount = kept;
+    if (keep) {
+        if (KeptCount == MaxKeptShapes) {
+            std::move(KeptShapes.begin() + 1, KeptShapes.end(), KeptShapes.begin());
+            --KeptCount;
+        }
+        KeptShapes[KeptCount++] = {kind, device, covered, GetPen(), GetBrush(), DevicePenWidth()};
+    }
+    Changed(covered);
 }
 
 QPainter& TCanvasDC::Painter() {
@@ -141,6 +213,24 @@ void TCanvasDC::FillSpan(int y, int left, int right, const TPixelOp& op) {
         op.ApplyRun(Bits.Row(y) + left, right - left + 1);
 }
 
+// Spans of a shape whose box starts at the box's corner. A symbol wholly on
+// the canvas in the copy mode has nothing to clip and nothing to mix:
+// curves draw millions of them.
+void TCanvasDC::FillSpans(const TRect& box, const std::vector<TEllipseShape::TSpan>& spans,
+                          const TPixelOp& op) {
+    if (op.Rop2 == R2_COPYPEN && box.Left >= 0 && box.Top >= 0 && box.Right <= Bits.Width &&
+        box.Bottom <= Bits.Height) {
+        const std::uint32_t pixel = 0xFF000000u | op.Rgb;
+        for (const TEllipseShape::TSpan& s : spans) {
+            std::uint32_t* const row = Bits.Row(box.Top + s.Y) + box.Left;
+            std::fill(row + s.Left, row + s.Right + 1, pixel);
+        }
+        return;
+    }
+    for (const TEllipseShape::TSpan& s : spans)
+        FillSpan(box.Top + s.Y, box.Left + s.Left, box.Left + s.Right, op);
+}
+
 void TCanvasDC::StrokeLine(TPoint from, TPoint to, TPenPattern& pattern) {
     if (!ClipToCanvas(Bits, from, to))
         return;
@@ -154,13 +244,14 @@ void TCanvasDC::StrokeLine(TPoint from, TPoint to, TPenPattern& pattern) {
 void TCanvasDC::DevicePolyline(const TPoint* device, int count, bool closed) {
     if (count < 2 || GetPen().Style == PS_NULL)
         return;
-    int minX = device[0].X, maxX = minX, minY = device[0].Y, maxY = minY;
-    for (int i = 1; i < count; ++i) {
-        minX = std::min(minX, device[i].X);
-        maxX = std::max(maxX, device[i].X);
-        minY = std::min(minY, device[i].Y);
-        maxY = std::max(maxY, device[i].Y);
-    }
+    // A one-pixel line between two points on one pixel leaves out its only
+    // pixel; the symbols of a dense curve bring many of them.
+    const bool line = count == 2 && !closed;
+    if (line && device[0] == device[1] && DevicePenWidth() == 1)
+        return;
+    const TRect ends{device[0].X, device[0].Y, device[1].X, device[1].Y};
+    if (line && RepeatsKeptShape(TShapeKind::Line, ends))
+        return;
     const int width = DevicePenWidth();
     if (width == 1) {
         TPenPattern pattern(GetPen().Style);
@@ -183,8 +274,9 @@ void TCanvasDC::DevicePolyline(const TPoint* device, int count, bool closed) {
         else
             painter.drawPolyline(polygon);
     }
-    const int grow = width;
-    ChangedBox({minX - grow, minY - grow, maxX + grow, maxY + grow});
+    const TRect box = PointsBox(device, count);
+    Drew(line ? TShapeKind::Line : TShapeKind::Other, ends,
+         {box.Left - width, box.Top - width, box.Right + width, box.Bottom + width});
 }
 
 void TCanvasDC::DrawLine(TPoint from, TPoint to) {
@@ -224,8 +316,10 @@ void TCanvasDC::Polygon(const TPoint* points, int count) {
     std::vector<TPoint> device(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i)
         device[i] = LogicalToDevice(points[i]);
-    if (GetBrush().Style == BS_SOLID)
+    if (GetBrush().Style == BS_SOLID) {
         FillPolygonInterior(device.data(), count);
+        Drew(TShapeKind::Other, {}, PointsBox(device.data(), count));
+    }
     DevicePolyline(device.data(), count, true);
 }
 
@@ -264,14 +358,14 @@ void TCanvasDC::Rectangle(int left, int top, int right, int bottom) {
                                    {box.Left, box.Bottom - 1}};
         DevicePolyline(corners, 4, true);
     }
-    ChangedBox(outer);
+    Drew(TShapeKind::Other, {}, outer);
 }
 
 void TCanvasDC::Ellipse(int left, int top, int right, int bottom) {
     Refresh();
     const TRect box = DeviceBox(left, top, right, bottom);
     const int w = box.Width(), h = box.Height();
-    if (w <= 0 || h <= 0)
+    if (w <= 0 || h <= 0 || RepeatsKeptShape(TShapeKind::Ellipse, box))
         return;
     const TPen& pen = GetPen();
     if (pen.Style != PS_NULL && DevicePenWidth() > 1) {
@@ -280,25 +374,15 @@ void TCanvasDC::Ellipse(int left, int top, int right, int bottom) {
         painter.setBrush(GetBrush().Style == BS_SOLID ? QBrush(ToQColor(GetBrush().Color))
                                                        : QBrush(Qt::NoBrush));
         painter.drawEllipse(QRect(box.Left, box.Top, w - 1, h - 1));
-        ChangedBox({box.Left - w, box.Top - h, box.Right + w, box.Bottom + h});
+        Drew(TShapeKind::Ellipse, box, {box.Left - w, box.Top - h, box.Right + w, box.Bottom + h});
         return;
     }
     const TEllipseShape& shape = EllipseShape(w, h, pen.Style);
-    if (GetBrush().Style == BS_SOLID) {
-        const TPixelOp brush = BrushOp(*this);
-        const auto& spans = pen.Style == PS_NULL ? shape.Filled() : shape.Interior();
-        for (const TEllipseShape::TSpan& s : spans)
-            FillSpan(box.Top + s.Y, box.Left + s.Left, box.Left + s.Right, brush);
-    }
-    if (pen.Style != PS_NULL) {
-        const TPixelOp op = PenOp(*this);
-        for (const TEllipseShape::TPixel& p : shape.Outline()) {
-            const int x = box.Left + p.X, y = box.Top + p.Y;
-            if (Bits.Contains(x, y))
-                op.Apply(Bits.Row(y)[x]);
-        }
-    }
-    ChangedBox({box.Left, box.Top, box.Right - 1, box.Bottom - 1});
+    if (GetBrush().Style == BS_SOLID)
+        FillSpans(box, pen.Style == PS_NULL ? shape.Filled() : shape.Interior(), BrushOp(*this));
+    if (pen.Style != PS_NULL)
+        FillSpans(box, shape.OutlineSpans(), PenOp(*this));
+    Drew(TShapeKind::Ellipse, box, {box.Left, box.Top, box.Right - 1, box.Bottom - 1});
 }
 
 const TEllipseShape& TCanvasDC::EllipseShape(int width, int height, TPenStyle style) {
@@ -318,8 +402,7 @@ void TCanvasDC::StretchBlt(int destX, int destY, int destWidth, int destHeight,
     const TPoint a = LogicalToDevice({destX, destY});
     const TPoint b = LogicalToDevice({destX + destWidth, destY + destHeight});
     StretchDibToCanvas(Bits, TRect{a.X, a.Y, b.X, b.Y}, source, sourceRect, rop);
-    const TRect box = TRect{a.X, a.Y, b.X, b.Y}.Normalized();
-    ChangedBox(box);
+    Drew(TShapeKind::Other, {}, TRect{a.X, a.Y, b.X, b.Y}.Normalized());
 }
 
 TSize TCanvasDC::GetTextExtent(std::string_view text) const {
@@ -346,5 +429,5 @@ void TCanvasDC::DrawText(TPoint deviceTopLeft, std::string_view text) {
     }
     painter.setPen(ToQColor(GetTextColor()));
     painter.drawText(box, flags, qtext);
-    Changed(box.adjusted(-1, -1, 1, 1));
+    Drew(TShapeKind::Other, {}, {box.left() - 1, box.top() - 1, box.right() + 1, box.bottom() + 1});
 }

@@ -1,15 +1,18 @@
 #pragma once
 
 #include "framework/canvasbits.h"
+#include "framework/ellipseshape.h"
 #include "framework/gdi/dc.h"
+#include "framework/pixelop.h"
 
+#include <array>
+#include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
 class QImage;
 class QPainter;
-class QRect;
-class TEllipseShape;
 
 // A device context that draws into a window's canvas (a 32-bit image). It
 // rasterises the way GDI does where the program can tell the difference:
@@ -19,7 +22,9 @@ class TEllipseShape;
 // our own nearest-neighbour sampling. Every mix mode is applied per pixel,
 // so XOR drawing is exact. Only wide pens, filled polygons and text go
 // through QPainter, with antialiasing off; text is in the application's
-// font.
+// font. A line or ellipse drawn with the copy mix mode again while nothing
+// drawn since has touched its pixels (the symbols of points that land on
+// one pixel) is skipped: it could not change one.
 class TCanvasDC : public TDC {
 public:
     explicit TCanvasDC(QImage& canvas);
@@ -31,13 +36,16 @@ public:
     void Rectangle(int left, int top, int right, int bottom) override;
     void StretchBlt(int destX, int destY, int destWidth, int destHeight, const TDibBits& source,
                     const TRect& sourceRect, std::uint32_t rop) override;
+    bool OnlyPixelsCount() const override { return true; }
+    std::uint64_t DrawingCount() override;
     TSize GetTextExtent(std::string_view text) const override;
 
 protected:
     void DrawLine(TPoint from, TPoint to) override;
     void DrawText(TPoint deviceTopLeft, std::string_view text) override;
-    // Told of every device rectangle drawn into (client DCs show it).
-    virtual void Changed(const QRect& area);
+    // Told of every device box drawn into, edges inclusive (client DCs show
+    // it); never of a primitive that changed nothing.
+    virtual void Changed(const TRect& box);
 
 private:
     // Follows the canvas when the window was resized since the last call.
@@ -46,10 +54,31 @@ private:
     TRect DeviceBox(int left, int top, int right, int bottom) const;
     void DevicePolyline(const TPoint* device, int count, bool closed);
     void StrokeLine(TPoint from, TPoint to, class TPenPattern& pattern);
-    void FillSpan(int y, int left, int right, const struct TPixelOp& op);
+    void FillSpan(int y, int left, int right, const TPixelOp& op);
+    void FillSpans(const TRect& box, const std::vector<TEllipseShape::TSpan>& spans,
+                   const TPixelOp& op);
     void FillPolygonInterior(const TPoint* device, int count);
     QPainter& Painter();
-    void ChangedBox(const TRect& box);
+
+    // Lines and ellipses drawn with the copy mix mode whose pixels nothing
+    // drawn since has touched (ends in Left/Top and Right/Bottom for a
+    // line, the device box for an ellipse), with their pen and brush, one
+    // for each pen and brush: the curves of a file with several columns
+    // take turns. Drawing one of them again could not change a pixel.
+    enum class TShapeKind { Other, Line, Ellipse };
+    struct TKeptShape {
+        TShapeKind Kind = TShapeKind::Other;
+        TRect Device;
+        TRect Covered; // every pixel it may have changed, edges inclusive
+        TPen Pen;
+        TBrush Brush;
+        int PenWidth = 1;
+    };
+    bool RepeatsKeptShape(TShapeKind kind, const TRect& device);
+    // Counts a drawing into the canvas: forgets the kept shapes it may have
+    // drawn over, keeps it when it is a line or an ellipse, and tells
+    // Changed.
+    void Drew(TShapeKind kind, const TRect& device, const TRect& covered);
 
     QImage& Canvas;
     TCanvasBits Bits;
@@ -58,4 +87,10 @@ private:
     // smaller) and pen styles; their shapes are kept for the DC's life.
     const TEllipseShape& EllipseShape(int width, int height, TPenStyle style);
     std::vector<std::unique_ptr<TEllipseShape>> EllipseShapes;
+    static constexpr std::size_t MaxKeptShapes = 8;
+    std::array<TKeptShape, MaxKeptShapes> KeptShapes;
+    std::size_t KeptCount = 0;
+    // The drawing count after this context's last drawing: when it moved
+    // on, another context drew, and no kept shape can be trusted.
+    std::uint64_t OwnSerial = 0;
 };

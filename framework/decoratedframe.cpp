@@ -48,6 +48,14 @@ std::vector<Qt::Key> QtKeys(int virtualKey) {
         return {Qt::Key_I};
     case VK_L:
         return {Qt::Key_L};
+    case VK_N:
+        return {Qt::Key_N};
+    case VK_O:
+        return {Qt::Key_O};
+    case VK_Q:
+        return {Qt::Key_Q};
+    case VK_S:
+        return {Qt::Key_S};
     case VK_Y:
         return {Qt::Key_Y};
     case VK_Z:
@@ -111,7 +119,7 @@ void TDecoratedFrame::SetAcceleratorTable(int id) {
             auto* shortcut = new QShortcut(QKeySequence(QtModifiers(entry.Flags, key)), Widget);
             shortcut->setContext(Qt::ApplicationShortcut);
             QObject::connect(shortcut, &QShortcut::activated, Widget,
-                             [this, command] { DispatchCommand(command); });
+                             [this, command] { DispatchEnabledCommand(command); });
         }
     }
 }
@@ -131,31 +139,39 @@ void TDecoratedFrame::AssignMenu(const char* menuName) {
             bar->setCornerWidget(host, Qt::TopRightCorner);
         }
         QMenu* qmenu = host->addMenu(QString::fromUtf8(popup.Title + (rightAligned ? 1 : 0)));
-        if (TrackMenuSelection && popup.ItemCount > 0)
-            qmenu->menuAction()->setStatusTip(HintText(popup.Items[0].Id - 1));
-        for (int i = 0; i < popup.ItemCount; ++i) {
-            const TMenuItemTemplate& item = popup.Items[i];
-            if (item.Id == 0) {
-                qmenu->addSeparator();
-                continue;
-            }
-            QAction* action = qmenu->addAction(QString::fromUtf8(item.Text));
-            action->setProperty(CommandProperty, item.Id);
-            if (TrackMenuSelection)
-                action->setStatusTip(HintText(item.Id));
-            action->setCheckable(item.Checked);
-            action->setChecked(item.Checked);
-            action->setEnabled(!item.Grayed);
-            const int command = item.Id;
-            QObject::connect(action, &QAction::triggered, Widget,
-                             [this, command] { DispatchCommand(command); });
-        }
-        QObject::connect(qmenu, &QMenu::aboutToShow, Widget, [this, qmenu] { EnableMenu(*qmenu); });
+        FillPopup(*qmenu, popup);
         QObject::connect(qmenu, &QMenu::aboutToHide, Widget, [this] {
             if (StatusBar)
                 StatusBar->SetHintText(nullptr);
         });
     }
+}
+
+void TDecoratedFrame::FillPopup(QMenu& qmenu, const TMenuPopupTemplate& popup) {
+    if (TrackMenuSelection && popup.ItemCount > 0)
+        qmenu.menuAction()->setStatusTip(HintText(popup.Items[0].Id - 1));
+    for (int i = 0; i < popup.ItemCount; ++i) {
+        const TMenuItemTemplate& item = popup.Items[i];
+        if (item.Popup) {
+            FillPopup(*qmenu.addMenu(QString::fromUtf8(item.Text)), *item.Popup);
+            continue;
+        }
+        if (item.Id == 0) {
+            qmenu.addSeparator();
+            continue;
+        }
+        QAction* action = qmenu.addAction(QString::fromUtf8(item.Text));
+        action->setProperty(CommandProperty, item.Id);
+        if (TrackMenuSelection)
+            action->setStatusTip(HintText(item.Id));
+        action->setCheckable(item.Checked);
+        action->setChecked(item.Checked);
+        action->setEnabled(!item.Grayed);
+        const int command = item.Id;
+        QObject::connect(action, &QAction::triggered, Widget,
+                         [this, command] { DispatchCommand(command); });
+    }
+    QObject::connect(&qmenu, &QMenu::aboutToShow, Widget, [this, &qmenu] { EnableMenu(qmenu); });
 }
 
 TStatusBar& TDecoratedFrame::Insert(std::unique_ptr<TStatusBar> statusBar, TLocation) {
@@ -208,10 +224,12 @@ void TDecoratedFrame::EnableMenu(QMenu& menu) {
         TCommandEnabler enabler(id);
         Client->EvCommandEnable(enabler);
         action->setEnabled(enabler.IsEnabled());
-        if (const auto& text = enabler.GetText()) {
+        action->setVisible(enabler.IsShown());
+        // A shortcut named after the text stays.
+        if (const std::optional<std::string>& text = enabler.GetText()) {
             const QString shown = action->text();
             const qsizetype tab = shown.indexOf(QLatin1Char('\t'));
-            action->setText(QString::fromStdString(*text) + (tab < 0 ? QString() : shown.mid(tab)));
+            action->setText(QString::fromUtf8(*text) + (tab < 0 ? QString() : shown.mid(tab)));
         }
         if (const std::optional<bool> checked = enabler.GetCheck()) {
             action->setCheckable(true);
@@ -223,6 +241,15 @@ void TDecoratedFrame::EnableMenu(QMenu& menu) {
 void TDecoratedFrame::DispatchCommand(int id) {
     Client->EvCommand(id);
     IdleAction();
+}
+
+// A key reaches a command only while its menu item or button could: the
+// menu's gray state is not kept up to date between openings.
+void TDecoratedFrame::DispatchEnabledCommand(int id) {
+    TCommandEnabler enabler(id);
+    Client->EvCommandEnable(enabler);
+    if (enabler.IsEnabled())
+        DispatchCommand(id);
 }
 
 void TDecoratedFrame::IdleAction() {
@@ -241,6 +268,10 @@ void TDecoratedFrame::ScheduleIdle() {
         return;
     IdlePending = true;
     QTimer::singleShot(0, Widget, [this] { IdleAction(); });
+}
+
+void TDecoratedFrame::CloseWindow() {
+    Widget->close();
 }
 
 bool TDecoratedFrame::CanClose() {

@@ -9,6 +9,7 @@ class QAction;
 class QMainWindow;
 class QMenu;
 class TControlBar;
+struct TMenuPopupTemplate;
 class TFrameWidget;
 class TStatusBar;
 class TWindow;
@@ -45,12 +46,17 @@ public:
     void CheckMenuItem(int id, bool checked);
     // Sends a command to the client, then brings the buttons up to date.
     void DispatchCommand(int id);
+    // The same for a shortcut key: only when the client enables the command.
+    void DispatchEnabledCommand(int id);
     // Asks the client about every tool-bar button; ScheduleIdle does it
     // once the event queue is empty.
     void IdleAction();
     void ScheduleIdle();
     // The client's answer to the close request.
     bool CanClose();
+    // Closes the frame as its title bar's close button does: only when the
+    // client agrees, and then the program ends.
+    void CloseWindow();
 
     TWindow* GetClientWindow() const { return Client.get(); }
     QMainWindow* GetHandle() const;
@@ -58,6 +64,7 @@ public:
     QAction* FindMenuAction(int id) const;
 
 private:
+    void FillPopup(QMenu& menu, const TMenuPopupTemplate& popup);
     void EnableMenu(QMenu& menu);
 
     QPointer<TFrameWidget> Widget;

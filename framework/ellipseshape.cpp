@@ -38,6 +38,20 @@ std::vector<TEllipseShape::TPixel> SortedByAngle(std::vector<TEllipseShape::TPix
     return pixels;
 }
 
+// Pixels joined into runs along the rows, top row first.
+std::vector<TEllipseShape::TSpan> RowRuns(std::vector<TEllipseShape::TPixel> pixels) {
+    std::sort(pixels.begin(), pixels.end(),
+              [](const auto& l, const auto& r) { return l.Y != r.Y ? l.Y < r.Y : l.X < r.X; });
+    std::vector<TEllipseShape::TSpan> runs;
+    for (const TEllipseShape::TPixel& p : pixels) {
+        if (!runs.empty() && runs.back().Y == p.Y && runs.back().Right + 1 == p.X)
+            ++runs.back().Right;
+        else
+            runs.push_back({p.Y, p.X, p.X});
+    }
+    return runs;
+}
+
 } // namespace
 
 TEllipseShape::TEllipseShape(int width, int height, TPenStyle style)
@@ -63,10 +77,11 @@ TEllipseShape::TEllipseShape(int width, int height, TPenStyle style)
     }
     if (style == PS_SOLID) {
         OutlinePixels = std::move(outline);
-        return;
+    } else {
+        TPenPattern pattern(style);
+        for (const TPixel& p : SortedByAngle(std::move(outline), width, height))
+            if (pattern.Next())
+                OutlinePixels.push_back(p);
     }
-    TPenPattern pattern(style);
-    for (const TPixel& p : SortedByAngle(std::move(outline), width, height))
-        if (pattern.Next())
-            OutlinePixels.push_back(p);
+    OutlineRuns = RowRuns(OutlinePixels);
 }

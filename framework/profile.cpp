@@ -217,6 +217,16 @@ int GetPrivateProfileInt(const std::string& section, const std::string& key, int
     return ParseProfileInt(line.substr(line.find('=') + 1));
 }
 
+std::string GetPrivateProfileString(const std::string& section, const std::string& key,
+                                    const std::string& defaultValue, const std::string& fileName) {
+    const std::vector<std::string> lines = ReadProfile(ProfilePath(fileName)).Lines;
+    const TLocation at = Locate(lines, section, key);
+    if (at.Key == std::string::npos)
+        return defaultValue;
+    const std::string& line = lines[at.Key];
+    return Trim(line.substr(line.find('=') + 1));
+}
+
 bool WritePrivateProfileString(const std::string& section, const std::string& key,
                                const std::string& value, const std::string& fileName) {
     // A link is written through to its file and stays a link.

@@ -23,6 +23,11 @@ std::string ProfilePath(const std::string& fileName);
 int GetPrivateProfileInt(const std::string& section, const std::string& key, int defaultValue,
                          const std::string& fileName);
 
+// The key's value with the blanks around it removed; the default when the
+// key is missing.
+std::string GetPrivateProfileString(const std::string& section, const std::string& key,
+                                    const std::string& defaultValue, const std::string& fileName);
+
 // Sets the key, adding the section and key as needed. False when the file
 // could not be written or is to be left alone.
 bool WritePrivateProfileString(const std::string& section, const std::string& key,

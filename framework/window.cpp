@@ -46,6 +46,12 @@ bool TWindow::EvKeyDown(unsigned, unsigned) {
 void TWindow::EvCommand(int) {}
 void TWindow::EvCommandEnable(TCommandEnabler&) {}
 void TWindow::EvChildNotify(int, unsigned) {}
+void TWindow::EvDropFiles(const std::vector<std::string>&) {}
+
+void TWindow::DragAcceptFiles(bool accept) {
+    if (Widget)
+        Widget->setAcceptDrops(accept);
+}
 
 QWidget* TWindow::GetHandle() const {
     return Widget;

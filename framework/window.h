@@ -56,6 +56,14 @@ public:
     virtual void EvCommandEnable(TCommandEnabler& enabler);
     // A notification from the child control with that id.
     virtual void EvChildNotify(int childId, unsigned code);
+    // Files dropped on the window (see DragAcceptFiles), as the system
+    // names them, in the order the drag gave them. Called once the drop is
+    // over, so the drag's source is not kept waiting by what they start.
+    virtual void EvDropFiles(const std::vector<std::string>& files);
+
+    // Whether files dragged over the window may be dropped on it (they
+    // may not until asked for).
+    void DragAcceptFiles(bool accept);
 
     void Invalidate(bool erase = true);
     // A line of text every paint puts over the foot of the picture, on a
@@ -106,6 +114,7 @@ public:
 
 private:
     friend class TWindowWidget;
+    friend class TClientDC;
     struct TDeferredBox {
         std::string Text, Caption;
         unsigned Flags;

@@ -4,15 +4,39 @@
 #include "framework/keys.h"
 #include "framework/window.h"
 
+#include <QDropEvent>
+#include <QMimeData>
 #include <QKeyEvent>
+#include <QMetaObject>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QUrl>
+
+#include <string>
+#include <vector>
+
+#include <algorithm>
 
 namespace {
 
 TPoint ClientPoint(const QMouseEvent* event) {
     const QPoint p = event->position().toPoint();
     return {p.x(), p.y()};
+}
+
+// The local files a drag carries, as the system names them (the URL's
+// escaped bytes, so a name that is not UTF-8 comes through whole); links
+// to anything else are left out.
+std::vector<std::string> LocalFiles(const QMimeData* data) {
+    std::vector<std::string> files;
+    if (!data || !data->hasUrls())
+        return files;
+    const QList<QUrl> urls = data->urls();
+    for (const QUrl& url : urls)
+        if (url.isLocalFile())
+            files.push_back(
+                QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()).toStdString());
+    return files;
 }
 
 unsigned VirtualKey(int key) {
@@ -54,6 +78,27 @@ void TWindowWidget::EnsureCanvas() {
         CanvasImage = QImage(size(), QImage::Format_RGB32);
         NeedsPaint = true;
     }
+}
+
+void TWindowWidget::CanvasChanged(const TRect& box) {
+    if (HasGathered) {
+        Gathered.Left = std::min(Gathered.Left, box.Left);
+        Gathered.Top = std::min(Gathered.Top, box.Top);
+        Gathered.Right = std::max(Gathered.Right, box.Right);
+        Gathered.Bottom = std::max(Gathered.Bottom, box.Bottom);
+        return;
+    }
+    Gathered = box;
+    HasGathered = true;
+    // A context that lives on (a drag's) is shown between its events.
+    QMetaObject::invokeMethod(this, &TWindowWidget::ShowCanvasChanges, Qt::QueuedConnection);
+}
+
+void TWindowWidget::ShowCanvasChanges() {
+    if (!HasGathered)
+        return;
+    HasGathered = false;
+    update(QRect(QPoint(Gathered.Left, Gathered.Top), QPoint(Gathered.Right, Gathered.Bottom)));
 }
 
 void TWindowWidget::paintEvent(QPaintEvent* event) {
@@ -101,6 +146,25 @@ void TWindowWidget::mouseDoubleClickEvent(QMouseEvent* event) {
 void TWindowWidget::mouseMoveEvent(QMouseEvent* event) {
     if (Owner)
         Owner->EvMouseMove(ClientPoint(event));
+}
+
+void TWindowWidget::dragEnterEvent(QDragEnterEvent* event) {
+    if (!LocalFiles(event->mimeData()).empty())
+        event->acceptProposedAction();
+}
+
+void TWindowWidget::dropEvent(QDropEvent* event) {
+    std::vector<std::string> files = LocalFiles(event->mimeData());
+    if (files.empty() || !Owner)
+        return;
+    event->acceptProposedAction();
+    QMetaObject::invokeMethod(
+        this,
+        [this, files = std::move(files)] {
+            if (Owner)
+                Owner->EvDropFiles(files);
+        },
+        Qt::QueuedConnection);
 }
 
 void TWindowWidget::wheelEvent(QWheelEvent* event) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "framework/gdi/types.h"
+
 #include <QImage>
 #include <QWidget>
 
@@ -15,6 +17,11 @@ public:
     void Detach() { Owner = nullptr; }
     QImage& Canvas() { return CanvasImage; }
     void RequestFullPaint() { NeedsPaint = true; }
+    // Adds a box of device pixels (edges inclusive) drawn into the canvas;
+    // it is shown when control is back in the event loop at the latest.
+    void CanvasChanged(const TRect& box);
+    // Shows what was gathered now.
+    void ShowCanvasChanges();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -23,6 +30,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -32,4 +41,6 @@ private:
     TWindow* Owner;
     QImage CanvasImage;
     bool NeedsPaint = true;
+    TRect Gathered;
+    bool HasGathered = false;
 };

@@ -34,50 +34,10 @@ inline std::int64_t NearestHalfDown(double v) {
     return low + (v - static_cast<double>(low) > 0.5);
 }
 
-// The turning loop of Rotate2DMatrix. With square pixels the division by
-// the aspect is by 1, which changes nothing, so it is left out.
-template <bool SquarePixels>
-void TurnPixels(const std::uint8_t* source, std::uint8_t* target, std::int64_t w,
-                std::int64_t h, std::int64_t centreX, std::int64_t centreY,
-                std::uint8_t background, double sine, double cosine, double aspect) {
-    const std::int64_t n = w * h;
-    // The row part of the target index changes only when the turned row
-    // does, which along a source row is rarely.
-    std::int64_t lastRow = INT64_MIN;
-    std::int64_t rowBase = 0;
-    bool rowInRange = false;
-    for (std::int64_t row = 0; row < h; ++row) {
-        const std::uint8_t* line = source + row * w;
-        const double t = static_cast<double>(row - centreY) * aspect;
-        const double ts = t * sine;
-        const double tc = t * cosine;
-        for (std::int64_t col = 0; col < w; ++col) {
-            const std::uint8_t v = line[col];
-            if (v == background)
-                continue;
-            const double x = static_cast<double>(col - centreX);
-            const double turnedX = x * cosine - ts;
-            const double turnedY = SquarePixels ? x * sine + tc : (x * sine + tc) / aspect;
-            if (!(std::fabs(turnedX) < FarOut && std::fabs(turnedY) < FarOut))
-                continue;
-            const std::int64_t y = NearestHalfDown(turnedY);
-            if (y != lastRow) {
-                lastRow = y;
-                rowInRange = !__builtin_mul_overflow(y + centreY, w, &rowBase);
-            }
-            std::int64_t i = 0;
-            if (!rowInRange ||
-                __builtin_add_overflow(rowBase, NearestHalfDown(turnedX) + centreX, &i))
-                continue;
-            if (i >= 0 && i < n)
-                target[i] = v;
-        }
-    }
-}
-
-} // namespace
-
-std::uint8_t MostFrequentValue(const std::uint8_t* data, std::int64_t length, int samples) {
+// The most frequent of every step-th value of pixel(0) .. pixel(length - 2),
+// as MostFrequentValue describes, whatever holds the pixels.
+template <class TPixelAt>
+std::uint8_t MostFrequentOf(std::int64_t length, int samples, TPixelAt pixel) {
     if (length < 1)
         return 0;
     std::int64_t taken = samples;
@@ -87,7 +47,7 @@ std::uint8_t MostFrequentValue(const std::uint8_t* data, std::int64_t length, in
     std::array<std::int64_t, 256> counts{};
     std::int64_t i = 0;
     do {
-        ++counts[data[i]];
+        ++counts[pixel(i)];
         i += step;
     } while (i < length - 1);
     int best = 0;
@@ -95,6 +55,125 @@ std::uint8_t MostFrequentValue(const std::uint8_t* data, std::int64_t length, in
         if (counts[v] > counts[best])
             best = v;
     return static_cast<std::uint8_t>(best);
+}
+
+// Pixels of Bits (1, 4 or 8) bits packed into bytes, the first pixel in
+// the highest bits, as the image holds them.
+template <int Bits> struct TPacked {
+    static constexpr int PerByte = 8 / Bits;
+    static constexpr unsigned Mask = (1u << Bits) - 1;
+
+    static std::uint8_t Get(const std::uint8_t* bytes, std::int64_t i) {
+        const int shift = 8 - Bits - static_cast<int>(i % PerByte) * Bits;
+        return static_cast<std::uint8_t>((bytes[i / PerByte] >> shift) & Mask);
+    }
+    static void Set(std::uint8_t* bytes, std::int64_t i, std::uint8_t v) {
+        const int shift = 8 - Bits - static_cast<int>(i % PerByte) * Bits;
+        std::uint8_t& byte = bytes[i / PerByte];
+        byte = static_cast<std::uint8_t>((byte & ~(Mask << shift)) | ((v & Mask) << shift));
+    }
+    // A byte whose every pixel has the value v.
+    static std::uint8_t Fill(std::uint8_t v) {
+        std::uint8_t byte = 0;
+        for (int k = 0; k < PerByte; ++k)
+            byte = static_cast<std::uint8_t>((byte << Bits) | (v & Mask));
+        return byte;
+    }
+};
+
+// The turning loop of Rotate2DMatrix on pixels packed Bits to the bit, so
+// that a picture turns from one copy of its own bits into its bits. With
+// square pixels the division by the aspect is by 1, which changes nothing,
+// so it is left out.
+template <int Bits, bool SquarePixels>
+void TurnPixels(const std::uint8_t* source, std::uint8_t* target, std::int64_t w,
+                std::int64_t h, std::int64_t centreX, std::int64_t centreY,
+                std::uint8_t background, double sine, double cosine, double aspect) {
+    using TPixels = TPacked<Bits>;
+    const std::int64_t n = w * h;
+    const std::int64_t rowBytes = w / TPixels::PerByte;
+    const std::uint8_t fill = TPixels::Fill(background);
+    std::uint64_t fillWord;
+    std::memset(&fillWord, fill, sizeof fillWord);
+    std::memset(target, fill, static_cast<std::size_t>(n / TPixels::PerByte));
+    // The row part of the target index changes only when the turned row
+    // does, which along a source row is rarely.
+    std::int64_t lastRow = INT64_MIN;
+    std::int64_t rowBase = 0;
+    bool rowInRange = false;
+    for (std::int64_t row = 0; row < h; ++row) {
+        const std::uint8_t* line = source + row * rowBytes;
+        const double t = static_cast<double>(row - centreY) * aspect;
+        const double ts = t * sine;
+        const double tc = t * cosine;
+        for (std::int64_t byte = 0; byte < rowBytes; ++byte) {
+            // Most of a scanned page is its paper: eight bytes of it at a
+            // time are passed over.
+            std::uint64_t word;
+            while (byte + 8 <= rowBytes && (std::memcpy(&word, line + byte, 8), word == fillWord))
+                byte += 8;
+            if (byte == rowBytes || line[byte] == fill)
+                continue;
+            for (std::int64_t col = byte * TPixels::PerByte; col < (byte + 1) * TPixels::PerByte;
+                 ++col) {
+                const std::uint8_t v = TPixels::Get(line, col);
+                if (v == background)
+                    continue;
+                const double x = static_cast<double>(col - centreX);
+                const double turnedX = x * cosine - ts;
+                const double turnedY = SquarePixels ? x * sine + tc : (x * sine + tc) / aspect;
+                if (!(std::fabs(turnedX) < FarOut && std::fabs(turnedY) < FarOut))
+                    continue;
+                const std::int64_t y = NearestHalfDown(turnedY);
+                if (y != lastRow) {
+                    lastRow = y;
+                    rowInRange = !__builtin_mul_overflow(y + centreY, w, &rowBase);
+                }
+                std::int64_t i = 0;
+                if (!rowInRange ||
+                    __builtin_add_overflow(rowBase, NearestHalfDown(turnedX) + centreX, &i))
+                    continue;
+                if (i >= 0 && i < n)
+                    TPixels::Set(target, i, v);
+            }
+        }
+    }
+}
+
+template <int Bits>
+void TurnPixels(const std::uint8_t* source, std::uint8_t* target, std::int64_t w,
+                std::int64_t h, std::int64_t centreX, std::int64_t centreY,
+                std::uint8_t background, double sine, double cosine, double aspect) {
+    if (aspect == 1.0)
+        TurnPixels<Bits, true>(source, target, w, h, centreX, centreY, background, sine, cosine,
+                               aspect);
+    else
+        TurnPixels<Bits, false>(source, target, w, h, centreX, centreY, background, sine, cosine,
+                                aspect);
+}
+
+// The cosine of a turn, after the checks Rotate2DMatrix promises.
+double CheckedCosine(double sine, int cosSign, double aspect) {
+    if (!(sine >= -1.0 && sine <= 1.0) || (cosSign != 1 && cosSign != -1) ||
+        !(std::isfinite(aspect) && aspect > 0.0))
+        throw std::invalid_argument("Rotate2DMatrix error: Invalid argument");
+    return cosSign * std::sqrt(1.0 - sine * sine);
+}
+
+// Turns a picture's w x h pixels of Bits bits from a copy of them into
+// them, about the most frequent value.
+template <int Bits>
+void TurnPicture(const std::uint8_t* copy, std::uint8_t* bits, std::int64_t w, std::int64_t h,
+                 TPoint centre, double sine, double cosine, double aspect) {
+    const std::uint8_t background =
+        MostFrequentOf(w * h, 256, [copy](std::int64_t i) { return TPacked<Bits>::Get(copy, i); });
+    TurnPixels<Bits>(copy, bits, w, h, centre.X, centre.Y, background, sine, cosine, aspect);
+}
+
+} // namespace
+
+std::uint8_t MostFrequentValue(const std::uint8_t* data, std::int64_t length, int samples) {
+    return MostFrequentOf(length, samples, [data](std::int64_t i) { return data[i]; });
 }
 
 void UnpackPixels1(const std::uint8_t* packed, std::uint8_t* pixels, std::int64_t count) {
@@ -128,17 +207,11 @@ void PackPixels4(const std::uint8_t* pixels, std::uint8_t* packed, std::int64_t 
 void Rotate2DMatrix(const std::uint8_t* source, std::uint8_t* target, int width, int height,
                     int centreX, int centreY, std::uint8_t background, double sine, int cosSign,
                     double aspect) {
-    if (!(sine >= -1.0 && sine <= 1.0) || (cosSign != 1 && cosSign != -1) ||
-        !(std::isfinite(aspect) && aspect > 0.0) || width < 0 || height < 0)
+    const double cosine = CheckedCosine(sine, cosSign, aspect);
+    if (width < 0 || height < 0)
         throw std::invalid_argument("Rotate2DMatrix error: Invalid argument");
-    const double cosine = cosSign * std::sqrt(1.0 - sine * sine);
-    std::memset(target, background, static_cast<std::size_t>(std::int64_t{width} * height));
-    if (aspect == 1.0)
-        TurnPixels<true>(source, target, width, height, centreX, centreY, background, sine,
-                         cosine, aspect);
-    else
-        TurnPixels<false>(source, target, width, height, centreX, centreY, background, sine,
-                          cosine, aspect);
+    TurnPixels<8>(source, target, width, height, centreX, centreY, background, sine, cosine,
+                  aspect);
 }
 
 std::vector<TUserMessage> RotateImage(TDib& dib, TPoint centre, double sine, int cosSign) {
@@ -164,30 +237,25 @@ std::vector<TUserMessage> RotateImage(TDib& dib, TPoint centre, double sine, int
         return messages;
     }
 
-    // 8-bit images are turned straight into their own bits from one copy.
-    const std::int64_t n = std::int64_t{dib.GetSizeImage()} * (8 / bits);
-    const TGlobalBlock source = AllocGlobalBlock(static_cast<std::size_t>(n));
-    const TGlobalBlock target = bits == 8 ? nullptr : AllocGlobalBlock(static_cast<std::size_t>(n));
-    if (!source || (bits != 8 && !target)) {
+    // The picture turns from one copy of its bits straight into its bits,
+    // packed as they are: one more picture's memory at any bit count.
+    const double aspect = xResolution / yResolution;
+    const double cosine = CheckedCosine(sine, cosSign, aspect);
+    const auto bytes = static_cast<std::size_t>(dib.GetSizeImage());
+    const TGlobalBlock copy = AllocGlobalBlock(bytes);
+    if (!copy) {
         messages.push_back(Problem("Not enough memory. Sorry, cannot rotate the image!", "Error"));
         return messages;
     }
-    std::uint8_t* bitsOfImage = dib.GetBits();
-    if (bits == 1)
-        UnpackPixels1(bitsOfImage, source.get(), n);
-    else if (bits == 4)
-        UnpackPixels4(bitsOfImage, source.get(), n);
-    else
-        std::memcpy(source.get(), bitsOfImage, dib.GetSizeImage());
-
-    const std::uint8_t background = MostFrequentValue(source.get(), n, 256);
+    std::memcpy(copy.get(), dib.GetBits(), bytes);
     const std::int64_t rowBits = (std::int64_t{dib.GetWidth()} * bits + 31) / 32 * 32;
-    Rotate2DMatrix(source.get(), bits == 8 ? bitsOfImage : target.get(),
-                   static_cast<int>(rowBits / bits), dib.GetHeight(), centre.X, centre.Y,
-                   background, sine, cosSign, xResolution / yResolution);
+    const std::int64_t w = rowBits / bits;
+    const std::int64_t h = dib.GetHeight();
     if (bits == 1)
-        PackPixels1(target.get(), bitsOfImage, dib.GetSizeImage());
+        TurnPicture<1>(copy.get(), dib.GetBits(), w, h, centre, sine, cosine, aspect);
     else if (bits == 4)
-        PackPixels4(target.get(), bitsOfImage, dib.GetSizeImage());
+        TurnPicture<4>(copy.get(), dib.GetBits(), w, h, centre, sine, cosine, aspect);
+    else
+        TurnPicture<8>(copy.get(), dib.GetBits(), w, h, centre, sine, cosine, aspect);
     return messages;
 }

@@ -9,12 +9,13 @@
 
 class TDib;
 
-// Turning the background image's pixels by a small angle, in place: the
-// bits are unpacked into a matrix of one byte per pixel (padding pixels
-// included), every pixel that differs from the picture's most frequent
-// value is moved on its own to its nearest turned place, places no pixel
-// reaches take that value, and the matrix is packed back. Lengths and
-// indexes are 64-bit throughout.
+// Turning the background image's pixels by a small angle, in place: every
+// pixel (padding pixels included) that differs from the picture's most
+// frequent value is moved on its own to its nearest turned place, and
+// places no pixel reaches take that value. The picture turns from one copy
+// of its bits, packed as they are, straight into its bits, so a turn needs
+// one more picture's memory whatever the bit count. Lengths and indexes
+// are 64-bit throughout.
 
 // Nearest integer, halves rounded down: 2.5 gives 2, -2.5 gives -3.
 inline double RoundHalfDown(double v) {

@@ -26,33 +26,6 @@ done
 start_program "$program"
 wait_maximized
 
-# A visible window of the program titled exactly $1: sets found. (A search
-# may fail when a window goes while it looks, so it is asked again rather
-# than waited on with --sync.)
-titled_window() {
-    running "$program_pid" || fail "the program has ended (see program.log)"
-    found=$(xdotool search --all --onlyvisible --pid "$program_pid" --name "^$1\$" 2>/dev/null |
-        head -n 1)
-    [ -n "$found" ]
-}
-wait_window() {
-    found=
-    wait_for "$PATIENCE" titled_window "$1" || fail "no window titled \"$1\" appeared within $PATIENCE s"
-}
-# The window $1 is closed: gone, or no longer mapped.
-window_closed() { ! xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
-# Answers the box or dialog titled $1 with the keys $2... and waits until it
-# has closed. What it covered may still show until the window under it has
-# painted again: a screenshot after this waits for what it looks for.
-answer() {
-    local title=$1 box
-    shift
-    wait_window "$title"
-    box=$found
-    activate "$box"
-    xdotool key --clearmodifiers "$@"
-    wait_for "$PATIENCE" window_closed "$box" || fail "the window \"$title\" stayed open after $*"
-}
 # Qt shows an open menu as a window of its own that the window manager
 # leaves alone (override-redirect); so is a tool tip, which Qt marks as one.
 menu_open() {

@@ -141,10 +141,11 @@ session_ready() {
 # The session is ready, or one of its two processes has ended.
 session_settled() { ! running "$1" || ! running "$2" || session_ready "$1" "$2"; }
 
-# Starts the program ($1) as on a first start and waits for its main window:
-# sets program_pid and window.
+# Starts the program ($1) as on a first start, with the arguments that
+# follow, and waits for its main window: sets program_pid and window.
 start_program() {
     local program=$1
+    shift
     [ -x "$program" ] || fail "no program at $program: build it first (cmake --build --preset dev)"
     program=$(cd "$(dirname "$program")" && pwd)/$(basename "$program")
     # A fresh settings file, except that the start-up question about the 3-D
@@ -154,7 +155,7 @@ start_program() {
 
     # Under AddressSanitizer, leaks of system libraries are not ours to report.
     LSAN_OPTIONS="suppressions=$x_session_dir/lsan-system.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}" \
-        QT_QPA_PLATFORM=xcb "$program" >"$work/program.log" 2>&1 &
+        QT_QPA_PLATFORM=xcb "$program" "$@" >"$work/program.log" 2>&1 &
     program_pid=$!
     pids+=("$program_pid")
 
@@ -241,6 +242,44 @@ numbers() { xprop "$@" | sed 's/^[^=]*= *//; s/,/ /g'; }
 # Takes a screenshot of the whole screen into $work/$1.png.
 shoot() { import -window root "$work/$1.png" || fail "import could not take a screenshot"; }
 
+# Number of pixels of exactly the colour $3 (not white) in the rectangle $2
+# (WxH+X+Y) of screenshot $1.
+colour_count() {
+    convert "$work/$1.png" -crop "$2" +repage -alpha off \
+        -fill white +opaque "$3" -fill black -opaque "$3" \
+        -format '%[fx:round(w*h*(1-mean))]' info:
+}
+
+# A visible window of the program titled exactly $1: sets found. (A search
+# may fail when a window goes while it looks, so it is asked again rather
+# than waited on with --sync.)
+titled_window() {
+    running "$program_pid" || fail "the program has ended (see program.log)"
+    found=$(xdotool search --all --onlyvisible --pid "$program_pid" --name "^$1\$" 2>/dev/null |
+        head -n 1)
+    [ -n "$found" ]
+}
+wait_window() {
+    found=
+    wait_for "$PATIENCE" titled_window "$1" || fail "no window titled \"$1\" appeared within $PATIENCE s"
+}
+
+# The window $1 is closed: gone, or no longer mapped.
+window_closed() { ! xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
+
+# Answers the box or dialog titled $1 with the keys $2... and waits until it
+# has closed. What it covered may still show until the window under it has
+# painted again: a screenshot after this waits for what it looks for.
+answer() {
+    local title=$1 box
+    shift
+    wait_window "$title"
+    box=$found
+    activate "$box"
+    xdotool key --clearmodifiers "$@"
+    wait_for "$PATIENCE" window_closed "$box" || fail "the window \"$title\" stayed open after $*"
+}
+
 # Ends the program the way a user does (Alt+F4 on its window) and checks
 # that it ends with status 0.
 close_program() {
@@ -269,14 +308,6 @@ longest_run() {
         { start = -1 }
         BEGIN { start = -1; best = 0; first = -1; last = -1 }
         END { print first, last }'
-}
-
-# Number of pixels of exactly the colour $3 (not white) in the rectangle $2
-# (WxH+X+Y) of screenshot $1.
-colour_count() {
-    convert "$work/$1.png" -crop "$2" +repage -alpha off \
-        -fill white +opaque "$3" -fill black -opaque "$3" \
-        -format '%[fx:round(w*h*(1-mean))]' info:
 }
 
 # Bounding box "width height x y" of the pixels of colour $3 in the rectangle

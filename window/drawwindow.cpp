@@ -11,6 +11,7 @@
 #include "framework/choosecolordialog.h"
 #include "framework/clientdc.h"
 #include "framework/commandenabler.h"
+#include "framework/decoratedframe.h"
 #include "framework/dialog.h"
 #include "framework/gdi/messagebox.h"
 #include "framework/gdi/usermessage.h"
@@ -53,6 +54,8 @@ constexpr char FirstCurveHint[] =
 constexpr char StartupSection[] = "Startup";
 constexpr const char* BkColorKeys[3] = {"BkColorRed", "BkColorGreen", "BkColorBlue"};
 constexpr int DefaultBkComponent = 192;
+// File|Recent's files have a section of their own.
+constexpr char RecentSection[] = "Recent";
 
 // The values at the grid lines stand this many logical units off the axes,
 // and neighbouring ones keep this many pixels between them.
@@ -143,6 +146,7 @@ constexpr TCommandEntry CommandTable[] = {
     {CM_RECALL, &TDrawWindow::CmRecall, &TDrawWindow::CeRecall},
     {CM_HELPCONTENTS, &TDrawWindow::CmHelpContents, nullptr},
     {CM_ABOUT, &TDrawWindow::CmAbout, nullptr},
+    {CM_EXIT, &TDrawWindow::CmExit, nullptr},
     {CM_UNDO, &TDrawWindow::CmUndo, &TDrawWindow::CeUndo},
     {CM_REDO, &TDrawWindow::CmRedo, &TDrawWindow::CeRedo},
     {CM_ZOOMIN, &TDrawWindow::CmZoomIn, nullptr},
@@ -151,6 +155,10 @@ constexpr TCommandEntry CommandTable[] = {
     {CM_FORWARD, &TDrawWindow::CmForward, &TDrawWindow::CeForward},
     {CM_LOUPE, &TDrawWindow::CmLoupe, nullptr},
 };
+
+bool IsRecentFileCommand(int id) {
+    return id >= CM_RECENTFILE1 && id < CM_RECENTFILE1 + RecentFileCount;
+}
 
 const TCommandEntry* FindCommand(int id) {
     const auto* entry = std::find_if(std::begin(CommandTable), std::end(CommandTable),
@@ -184,7 +192,8 @@ TDrawWindow::TDrawWindow(TWindow* parent, TDrawWindowFrame* frame)
       DataOpenData(OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, DataFilter, "", "DAT"),
       DataSaveData(OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY, DataFilter, "", "DAT"),
       ImageOpenData(OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, ImageFilter, "", "BMP"),
-      PictureOpenData(OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, PictureFilter(), "", "") {
+      PictureOpenData(OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, PictureFilter(), "", ""),
+      RecentFiles(IniFileName, RecentSection) {
     XGadget.FitTexts(WidestPositionTexts('X'));
     YGadget.FitTexts(WidestPositionTexts('Y'));
     MessageGadget.FitTexts(MessagePaneTexts());
@@ -226,6 +235,7 @@ void TDrawWindow::SetupWindow() {
     TWindow::SetupWindow();
     if (Frame)
         AboutDialog = Frame->MakeAboutDialog(*this);
+    DragAcceptFiles(true);
     SetFocus();
 }
 
@@ -386,12 +396,16 @@ void TDrawWindow::EvSize(const TSize& size) {
 void TDrawWindow::EvLButtonDblClk(const TPoint&) {}
 
 void TDrawWindow::EvCommand(int id) {
-    if (const TCommandEntry* entry = FindCommand(id))
+    if (IsRecentFileCommand(id))
+        CmRecentFile(id - CM_RECENTFILE1);
+    else if (const TCommandEntry* entry = FindCommand(id))
         (this->*entry->Handler)();
 }
 
 void TDrawWindow::EvCommandEnable(TCommandEnabler& ce) {
-    if (const TCommandEntry* entry = FindCommand(ce.GetId()); entry && entry->Enabler)
+    if (IsRecentFileCommand(ce.GetId()))
+        CeRecentFile(ce);
+    else if (const TCommandEntry* entry = FindCommand(ce.GetId()); entry && entry->Enabler)
         (this->*entry->Enabler)(ce);
 }
 
@@ -483,6 +497,10 @@ void TDrawWindow::SetCounts(int currentCurve, std::uint32_t pointCount,
     CurrentCurve = currentCurve;
     PointCount = pointCount;
     MessageGadget.SetText(countsText);
+}
+
+void TDrawWindow::ShowReadingProgress(const std::string& text) {
+    MessageGadget.SetText(text);
 }
 
 void TDrawWindow::CmBkColor() {
@@ -629,6 +647,11 @@ void TDrawWindow::CeDeleteLastPoint(TCommandEnabler& ce) {
 
 void TDrawWindow::CeRecall(TCommandEnabler& ce) {
     ce.Enable(Dib != nullptr && ImageMoved != 0);
+}
+
+void TDrawWindow::CmExit() {
+    if (TDecoratedFrame* frame = GetFrame())
+        frame->CloseWindow();
 }
 
 bool TDrawWindow::CanClose() {

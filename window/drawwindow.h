@@ -8,6 +8,7 @@
 #include "core/viewhistory.h"
 #include "framework/gdi/gdiobjects.h"
 #include "framework/opensavedialog.h"
+#include "framework/recentfiles.h"
 #include "framework/textgadget.h"
 #include "framework/window.h"
 #include "image/pixelcopy.h"
@@ -20,6 +21,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 class TClientDC;
 class TCommandEnabler;
@@ -98,6 +100,14 @@ public:
     void AddDataPoint(int slot, double x, double y);
     // The counts a reading ends with, and their text in the message pane.
     void SetCounts(int currentCurve, std::uint32_t pointCount, const std::string& countsText);
+    // How far a long reading has got, in the message pane.
+    void ShowReadingProgress(const std::string& text);
+
+    // Opens a file named outside the file dialogs (on the command line,
+    // dropped on the window, chosen from File|Recent): a .dat or .csv file
+    // as File|Open Data reads it, any other as File|Import Picture imports
+    // it, with the same messages.
+    void OpenFile(const std::string& fileName);
 
     // Sets the graph scale over the graph square as one step of the undo
     // history and of the views, named as the Edit menu shows it ("Scale").
@@ -134,12 +144,18 @@ public:
     void RecallImagePosition();
     void CmHelpContents();
     void CmAbout();
+    // File|Exit: closes the frame through the same question as its close
+    // button.
+    void CmExit();
+    // File|Recent: opens the file of that place on the list (0 the newest).
+    void CmRecentFile(int index);
     void CeSaveDataAs(TCommandEnabler& ce);
     void CeImportPicture(TCommandEnabler& ce);
     void CeImage(TCommandEnabler& ce);
     void CeTrueColours(TCommandEnabler& ce);
     void CeDeleteLastPoint(TCommandEnabler& ce);
     void CeRecall(TCommandEnabler& ce);
+    void CeRecentFile(TCommandEnabler& ce);
     void CeCalibrate(TCommandEnabler& ce);
     void CmUndo();
     void CmRedo();
@@ -165,6 +181,8 @@ public:
     void EvMouseWheel(const TPoint& point, int delta) override;
     bool EvKeyDown(unsigned key, unsigned modifiers) override;
     void EvChildNotify(int childId, unsigned code) override;
+    // Files dropped on the window open in turn, as OpenFile opens them.
+    void EvDropFiles(const std::vector<std::string>& files) override;
     // Every move of the rotation slider's thumb: sets the pending rotation
     // and shows it as the graph square turned about the origin, drawn by XOR
     // over the picture in place of the frame drawn before.
@@ -212,6 +230,7 @@ private:
     int ImageHeight = 0;
     int ImageWidth = 0;
     std::unique_ptr<TDialog> AboutDialog;
+    TRecentFiles RecentFiles;
     std::unique_ptr<TClientDC> DragDC;
     TPen RubberPen;
     TBrush RubberBrush;
@@ -260,6 +279,11 @@ private:
     void CancelCalibration();
     // Shows the all-slots-used error and answers true when no slot is free.
     bool RefuseWhenAllSlotsUsed();
+    // What Open Data does before it asks for a file: ends drawing, and
+    // answers false (after the error) when no slot is free.
+    bool ReadyForData();
+    // Open Data once it has the file's name.
+    void ReadDataFile(const std::string& fileName);
     void ShowCounts(const char* prefix = "");
     // The first steps of loading any image: the old one hidden and gone.
     void DropImage();

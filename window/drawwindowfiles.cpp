@@ -1,13 +1,17 @@
 // The drawing window's file commands: data files in and out, the
-// background image in, and the image's recall to how it was loaded.
+// background image in, and the image's recall to how it was loaded; files
+// named outside the dialogs (command line, drops, File|Recent) and the
+// list of recent files.
 
 #include "window/drawwindow.h"
 #include "window/panetexts.h"
 
 #include "core/curve.h"
+#include "datafile/datafilename.h"
 #include "datafile/datareader.h"
 #include "datafile/datawriter.h"
 #include "framework/clientdc.h"
+#include "framework/commandenabler.h"
 #include "framework/gdi/messagebox.h"
 #include "framework/gdi/usermessage.h"
 #include "framework/picturedecoder.h"
@@ -20,6 +24,8 @@
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
+#include <fstream>
 #include <span>
 #include <string>
 #include <utility>
@@ -30,20 +36,97 @@ constexpr char ImportCaption[] = "Import Picture";
 constexpr char ImportOffer[] =
     "Kestrova can import this picture with File|Import Picture. Import it now?";
 
+// A file the reading could open, so one worth offering again.
+bool Readable(const std::string& fileName) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(fileName, error) &&
+           std::ifstream(fileName, std::ios::binary).is_open();
+}
+
+// A menu shows an ampersand that is doubled; a single one marks a letter.
+std::string MenuText(const std::string& text) {
+    std::string shown;
+    for (const char c : text) {
+        if (c == '&')
+            shown += '&';
+        shown += c;
+    }
+    return shown;
+}
+
 } // namespace
+
+bool TDrawWindow::ReadyForData() {
+    if (DrawMode)
+        ToggleDrawMode();
+    return !RefuseWhenAllSlotsUsed();
+}
 
 // The reading, with the end of drawing before it, is one step of the undo
 // history: its curves come and go whole.
 void TDrawWindow::CmOpenData() {
     BeginStep("Open Data");
-    if (DrawMode)
-        ToggleDrawMode();
-    if (!RefuseWhenAllSlotsUsed() && TFileOpenDialog(this, DataOpenData).Execute() == IDOK) {
+    if (ReadyForData() && TFileOpenDialog(this, DataOpenData).Execute() == IDOK)
+        ReadDataFile(DataOpenData.FileName);
+    EndStep(true);
+}
+
+void TDrawWindow::ReadDataFile(const std::string& fileName) {
+    {
         TClientDC dc(*this);
         TDrawWindowSink sink(*this, dc);
-        TDataReader(sink, CurrentCurve, PointCount).ReadFile(DataOpenData.FileName);
+        TDataReader(sink, CurrentCurve, PointCount).ReadFile(fileName);
     }
+    if (Readable(fileName))
+        RecentFiles.Add(fileName);
+}
+
+// Pictures go through the import, which reads every kind Open Image reads
+// and more.
+void TDrawWindow::OpenFile(const std::string& fileName) {
+    if (!IsDataFileName(fileName)) {
+        ImportPicture(fileName);
+        return;
+    }
+    BeginStep("Open Data");
+    if (ReadyForData())
+        ReadDataFile(fileName);
     EndStep(true);
+}
+
+void TDrawWindow::EvDropFiles(const std::vector<std::string>& files) {
+    for (const std::string& file : files)
+        OpenFile(file);
+}
+
+// A file gone since it was listed leaves the list when it is chosen.
+void TDrawWindow::CmRecentFile(int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= RecentFiles.Files().size())
+        return;
+    const std::string file = RecentFiles.Files()[static_cast<std::size_t>(index)];
+    std::error_code error;
+    if (!std::filesystem::exists(file, error)) {
+        RecentFiles.Remove(file);
+        MessageBox("The file " + file + " no longer exists. It has been taken off the list.",
+                   "Note", MB_OK | MB_ICONINFORMATION);
+        return;
+    }
+    OpenFile(file);
+}
+
+// The places of the list name their files; with no file at all the first
+// says so, grayed.
+void TDrawWindow::CeRecentFile(TCommandEnabler& ce) {
+    const std::vector<std::string>& files = RecentFiles.Files();
+    const auto index = static_cast<std::size_t>(ce.GetId() - CM_RECENTFILE1);
+    if (index < files.size()) {
+        ce.SetText("&" + std::to_string(index + 1) + " " + MenuText(files[index]));
+    } else if (index == 0) {
+        ce.SetText("(none)");
+        ce.Enable(false);
+    } else {
+        ce.Show(false);
+    }
 }
 
 void TDrawWindow::CmSaveDataAs() {
@@ -62,6 +145,7 @@ void TDrawWindow::CmSaveDataAs() {
         MessageBox(*result.Message);
     if (result.Saved) {
         DataSaved = 1;
+        RecentFiles.Add(DataSaveData.FileName);
         History.MarkSaved();
     }
 }
@@ -86,6 +170,7 @@ void TDrawWindow::CmOpenImage() {
         return;
     }
     ShowLoadedImage(std::move(load.Dib));
+    RecentFiles.Add(ImageOpenData.FileName);
 }
 
 void TDrawWindow::OfferImport(const std::string& path) {
@@ -122,6 +207,7 @@ bool TDrawWindow::ImportPicture(const std::string& path) {
     if (!load.Dib)
         return false;
     ShowLoadedImage(std::move(load.Dib));
+    RecentFiles.Add(path);
     return true;
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "datafile/datasink.h"
+#include "framework/inputhold.h"
 #include "framework/waitcursor.h"
 #include "window/drawwindow.h"
 
+#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -16,7 +18,10 @@ class TDC;
 // here), questions and failures are the window's message boxes, and the
 // counts the reading ends with become the window's. It shows the wait
 // cursor while the reading lasts, except while a message box is up, and
-// while it lives the curves draw into its context.
+// while it lives the curves draw into its context. A reading that lasts
+// longer than half a second shows how far it has got in the message pane
+// and lets the window repaint, holding all other input off; Escape stops
+// it there, keeping what was read, and the counts then say where.
 class TDrawWindowSink : public TDataSink {
 public:
     TDrawWindowSink(TDrawWindow& window, TDC& dc);
@@ -26,6 +31,8 @@ public:
     bool CreateCurve(int slot) override;
     void AddPoint(int slot, double x, double y) override;
     int ShowMessage(const TUserMessage& message) override;
+    bool KeepReading(std::uint32_t lineNumber, std::uint64_t bytesRead,
+                     std::uint64_t bytesTotal) override;
     void ReadingEnded(int currentCurve, std::uint32_t pointCount,
                       const std::string& countsText) override;
 
@@ -34,4 +41,8 @@ private:
     TDC& Dc;
     TDrawWindow::TCurvesContext Context;
     std::optional<TWaitCursor> Wait;
+    std::optional<TInputHold> Hold;
+    std::chrono::steady_clock::time_point Started;
+    std::chrono::steady_clock::time_point LastPumped;
+    std::string StoppedAt;
 };

@@ -40,31 +40,28 @@ int ExtentBefore(int extent, TAnchor anchor) {
 TDC::~TDC() = default;
 
 int TDC::SetMapMode(int mode) {
+    ForgetMapped();
     return std::exchange(MapMode, mode);
 }
 
 TSize TDC::SetWindowExt(TSize extent) {
+    ForgetMapped();
     return std::exchange(WindowExt, extent);
 }
 
 TSize TDC::SetViewportExt(TSize extent) {
+    ForgetMapped();
     return std::exchange(ViewportExt, extent);
 }
 
 TPoint TDC::SetWindowOrg(TPoint origin) {
+    ForgetMapped();
     return std::exchange(WindowOrg, origin);
 }
 
 TPoint TDC::SetViewportOrg(TPoint origin) {
+    ForgetMapped();
     return std::exchange(ViewportOrg, origin);
-}
-
-TPen TDC::SelectObject(const TPen& pen) {
-    return std::exchange(CurrentPen, pen);
-}
-
-TBrush TDC::SelectObject(const TBrush& brush) {
-    return std::exchange(CurrentBrush, brush);
 }
 
 int TDC::SetROP2(int mode) {
@@ -75,20 +72,40 @@ int TDC::SetBkMode(int mode) {
     return std::exchange(BkMode, mode);
 }
 
+void TDC::ForgetMapped() {
+    MappedX.Clear();
+    MappedY.Clear();
+    MappedWidths.Clear();
+}
+
 TPoint TDC::LogicalToDevice(TPoint logical) const {
-    std::int64_t lx = static_cast<std::int64_t>(logical.X) - WindowOrg.X;
-    std::int64_t ly = static_cast<std::int64_t>(logical.Y) - WindowOrg.Y;
-    if (MapMode != MM_TEXT) {
-        lx = MulDivRound(lx, ViewportExt.Cx, WindowExt.Cx);
-        ly = MulDivRound(ly, ViewportExt.Cy, WindowExt.Cy);
+    TPoint device;
+    if (!MappedX.Find(logical.X, device.X)) {
+        std::int64_t lx = static_cast<std::int64_t>(logical.X) - WindowOrg.X;
+        if (MapMode != MM_TEXT)
+            lx = MulDivRound(lx, ViewportExt.Cx, WindowExt.Cx);
+        device.X = ClampToInt(lx + ViewportOrg.X);
+        MappedX.Add(logical.X, device.X);
     }
-    return {ClampToInt(lx + ViewportOrg.X), ClampToInt(ly + ViewportOrg.Y)};
+    if (!MappedY.Find(logical.Y, device.Y)) {
+        std::int64_t ly = static_cast<std::int64_t>(logical.Y) - WindowOrg.Y;
+        if (MapMode != MM_TEXT)
+            ly = MulDivRound(ly, ViewportExt.Cy, WindowExt.Cy);
+        device.Y = ClampToInt(ly + ViewportOrg.Y);
+        MappedY.Add(logical.Y, device.Y);
+    }
+    return device;
 }
 
 int TDC::LogicalToDeviceWidth(int logicalWidth) const {
     if (MapMode == MM_TEXT)
         return logicalWidth;
-    return ClampToInt(std::llabs(MulDivRound(logicalWidth, ViewportExt.Cx, WindowExt.Cx)));
+    int width;
+    if (!MappedWidths.Find(logicalWidth, width)) {
+        width = ClampToInt(std::llabs(MulDivRound(logicalWidth, ViewportExt.Cx, WindowExt.Cx)));
+        MappedWidths.Add(logicalWidth, width);
+    }
+    return width;
 }
 
 void TDC::MoveTo(int x, int y) {

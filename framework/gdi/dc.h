@@ -3,6 +3,8 @@
 #include "framework/gdi/gdiobjects.h"
 #include "framework/gdi/types.h"
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -50,9 +52,18 @@ public:
     TPoint SetWindowOrg(TPoint origin);
     TPoint SetViewportOrg(TPoint origin);
 
-    // Select returns the object that was selected before.
-    TPen SelectObject(const TPen& pen);
-    TBrush SelectObject(const TBrush& brush);
+    // Select returns the object that was selected before. Inline: curves
+    // select their pen around every segment and symbol.
+    TPen SelectObject(const TPen& pen) {
+        const TPen previous = CurrentPen;
+        CurrentPen = pen;
+        return previous;
+    }
+    TBrush SelectObject(const TBrush& brush) {
+        const TBrush previous = CurrentBrush;
+        CurrentBrush = brush;
+        return previous;
+    }
     const TPen& GetPen() const { return CurrentPen; }
     const TBrush& GetBrush() const { return CurrentBrush; }
 
@@ -98,6 +109,15 @@ public:
                             const TDibBits& source, const TRect& sourceRect,
                             std::uint32_t rop) = 0;
 
+    // True for a context whose drawing is pixels and nothing else, so a
+    // primitive that could not change a pixel may be left out; one that
+    // records or counts its calls answers false.
+    virtual bool OnlyPixelsCount() const { return false; }
+    // Where OnlyPixelsCount holds: a count of the drawings into what the
+    // context draws on, by any context, and of its changes; the same count
+    // twice means nothing changed a pixel in between.
+    virtual std::uint64_t DrawingCount() { return 0; }
+
 protected:
     // One straight line of the LineTo kind; the base keeps the position.
     virtual void DrawLine(TPoint from, TPoint to) = 0;
@@ -105,6 +125,7 @@ protected:
     virtual void DrawText(TPoint deviceTopLeft, std::string_view text) = 0;
 
 private:
+
     int MapMode = MM_TEXT;
     TSize WindowExt{1, 1};
     TSize ViewportExt{1, 1};
@@ -117,4 +138,39 @@ private:
     TColor TextColor{};
     std::optional<TColor> TextOutline;
     TPoint Position{};
+    // The last values mapped on each axis (and the last pen widths) and
+    // where they went, forgotten whenever the mapping changes. Curves map
+    // the same values again and again: a segment starts where the one
+    // before ended, a symbol's edges follow its centre, points less than a
+    // logical unit apart give one value, and along a flat curve only one
+    // axis moves.
+    class TAxisMemo {
+    public:
+        bool Find(int logical, int& device) const {
+            for (std::size_t i = 0; i < Count; ++i)
+                if (Logical[i] == logical) {
+                    device = Device[i];
+                    return true;
+                }
+            return false;
+        }
+        void Add(int logical, int device) {
+            Logical[Next] = logical;
+            Device[Next] = device;
+            Next = (Next + 1) % Size;
+            Count = Count < Size ? Count + 1 : Size;
+        }
+        void Clear() { Count = 0; }
+
+    private:
+        static constexpr std::size_t Size = 4;
+        std::array<int, Size> Logical{};
+        std::array<int, Size> Device{};
+        std::size_t Count = 0;
+        std::size_t Next = 0;
+    };
+    void ForgetMapped();
+    mutable TAxisMemo MappedX;
+    mutable TAxisMemo MappedY;
+    mutable TAxisMemo MappedWidths;
 };

@@ -6,9 +6,15 @@
 
 namespace {
 
+// Each key is also named beside its menu item's text.
 // clang-format off
 constexpr TAcceleratorTemplate MainEntries[] = {
     {VK_F1, CM_HELPCONTENTS},
+    {VK_N, CM_FILENEW, FCONTROL},
+    {VK_O, CM_OPENDATA, FCONTROL},
+    {VK_O, CM_OPENIMAGE, FCONTROL | FSHIFT},
+    {VK_S, CM_SAVEDATAAS, FCONTROL},
+    {VK_Q, CM_EXIT, FCONTROL},
     {VK_Z, CM_UNDO, FCONTROL},
     {VK_Z, CM_REDO, FCONTROL | FSHIFT},
     {VK_Y, CM_REDO, FCONTROL},

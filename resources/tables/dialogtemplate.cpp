@@ -1,6 +1,7 @@
 #include "resources/tables/dialogtemplate.h"
 
 #include "framework/gdi/messagebox.h"
+#include "resources/buildinfo.h"
 #include "resources/tables/ids.h"
 
 #include <cstring>
@@ -14,8 +15,7 @@ using A = TTextAlign;
 constexpr TControlTemplate AboutControls[] = {
     {K::Icon, IDC_STATIC, IDI_KESTROVA, 110, 6, 20, 20, A::Center},
     {K::Text, IDC_ABOUTTEXT, "Text", 10, 30, 220, 36, A::Center, true},
-    {K::Text, IDC_STATIC, "32-bit version for Microsoft\xC2\xAE Windows NT and Win32", 6, 72, 228,
-     10, A::Center},
+    {K::Text, IDC_STATIC, BuildDescription, 6, 72, 228, 10, A::Center},
     {K::BlackFrame, IDC_STATIC, "", 6, 86, 228, 1},
     {K::DefPushButton, IDOK, "&Ok", 100, 92, 40, 14},
 };

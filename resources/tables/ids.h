@@ -16,6 +16,11 @@ inline constexpr int CM_OPENDATA = 203;
 inline constexpr int CM_OPENIMAGE = 205;
 inline constexpr int CM_SAVEDATAAS = 209;
 inline constexpr int CM_IMPORTPICTURE = 215;
+inline constexpr int CM_EXIT = 219;
+// File|Recent: the files opened or saved last, newest first, one command
+// each from CM_RECENTFILE1 on (the File menu's own numbers are taken).
+inline constexpr int RecentFileCount = 8;
+inline constexpr int CM_RECENTFILE1 = 701;
 inline constexpr int CM_SCALE = 221;
 inline constexpr int CM_BKCOLOR = 223;
 inline constexpr int CM_SYMBOLS = 225;
@@ -39,6 +44,7 @@ inline constexpr int CM_LOUPE = 259;
 
 // Strings that are no command's hint: each popup's hint, one below its first item.
 inline constexpr int IDS_FILEPOPUP = 200;
+inline constexpr int IDS_RECENTPOPUP = CM_RECENTFILE1 - 1;
 inline constexpr int IDS_VIEWPOPUP = 220;
 inline constexpr int IDS_TOOLPOPUP = 240;
 inline constexpr int IDS_HELPPOPUP = 280;

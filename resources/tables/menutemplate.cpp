@@ -7,13 +7,29 @@
 
 namespace {
 
+// The window names these items after the files they open, and hides
+// those it has no file for.
+constexpr TMenuItemTemplate RecentItems[] = {
+    {CM_RECENTFILE1, "&1"}, {CM_RECENTFILE1 + 1, "&2"}, {CM_RECENTFILE1 + 2, "&3"},
+    {CM_RECENTFILE1 + 3, "&4"}, {CM_RECENTFILE1 + 4, "&5"}, {CM_RECENTFILE1 + 5, "&6"},
+    {CM_RECENTFILE1 + 6, "&7"}, {CM_RECENTFILE1 + 7, "&8"},
+};
+static_assert(std::size(RecentItems) == RecentFileCount);
+
+constexpr TMenuPopupTemplate RecentPopup = {"&Recent", RecentItems,
+                                            static_cast<int>(std::size(RecentItems))};
+
 constexpr TMenuItemTemplate FileItems[] = {
-    {CM_FILENEW, "&New"},
-    {CM_OPENDATA, "Open &Data"},
-    {CM_OPENIMAGE, "Open &Image"},
-    {CM_SAVEDATAAS, "Save Data &As", false, true},
+    {CM_FILENEW, "&New\tCtrl+N"},
+    {CM_OPENDATA, "Open &Data...\tCtrl+O"},
+    {CM_OPENIMAGE, "Open &Image...\tCtrl+Shift+O"},
+    {CM_SAVEDATAAS, "Save Data &As...\tCtrl+S", false, true},
     {},
     {CM_IMPORTPICTURE, "Import &Picture...\tCtrl+I"},
+    {},
+    {0, "&Recent", false, false, &RecentPopup},
+    {},
+    {CM_EXIT, "E&xit\tCtrl+Q"},
 };
 
 constexpr TMenuItemTemplate ViewItems[] = {
@@ -49,9 +65,9 @@ constexpr TMenuItemTemplate ToolItems[] = {
 };
 
 constexpr TMenuItemTemplate HelpItems[] = {
-    {CM_HELPCONTENTS, "&Contents"},
+    {CM_HELPCONTENTS, "&Contents\tF1"},
     {},
-    {CM_ABOUT, "&About"},
+    {CM_ABOUT, "&About..."},
 };
 
 constexpr TMenuPopupTemplate CommandsPopups[] = {

@@ -131,7 +131,7 @@ def program_icon(size):
     """A sheet of graph paper with axes, a plotted curve and the digitizing cross.
 
     Drawn on a 32-unit grid so that straight lines fall on whole pixels at
-    32, 64 and 256 pixels alike.
+    32, 64, 128 and 256 pixels alike (at 48 they fall on half pixels).
     """
     p = Painter(size)
 
@@ -169,7 +169,10 @@ def program_icon(size):
     return png_bytes(size, size, p.rgba_rows())
 
 
-ICON_SIZES = {"KESTROVA_ICON": 32, "KESTROVA_ICON_64": 64, "KESTROVA_ICON_256": 256}
+# The program's own window icon (compiled in), and the sizes the desktop's
+# hicolor theme gets when the program is installed.
+ICON_SIZES = {"KESTROVA_ICON": 32, "KESTROVA_ICON_48": 48, "KESTROVA_ICON_64": 64,
+              "KESTROVA_ICON_128": 128, "KESTROVA_ICON_256": 256}
 
 # ------------------------------------------------------------------- glyphs
 

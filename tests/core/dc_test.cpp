@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <functional>
 #include <iterator>
 #include <utility>
 
@@ -48,6 +50,32 @@ TEST(DeviceContext, AnisotropicMappingRoundsLikeGdi) {
     EXPECT_EQ(dc.LogicalToDevice({0, 0}), (TPoint{67, 747})); // 66.6 and 746.72
     EXPECT_EQ(dc.LogicalToDevice({8668, 8668}), (TPoint{933, 53}));
     EXPECT_EQ(dc.LogicalToDevice({-661, -666}), (TPoint{1, 800})); // 0.5 rounds away from zero
+}
+
+// Mapped values are remembered; a changed mapping must not reuse them.
+TEST(DeviceContext, MappingChangesApplyToPointsMappedBefore) {
+    TRecordingDC dc;
+    MapLikeTheWindow(dc, 1000, 800);
+    EXPECT_EQ(dc.LogicalToDevice({0, 0}), (TPoint{67, 747}));
+    EXPECT_EQ(dc.LogicalToDeviceWidth(100), 10);
+    const auto changes = std::to_array<std::function<void(TDC&)>>({
+        [](TDC& d) { d.SetViewportExt({2000, -1600}); },
+        [](TDC& d) { d.SetWindowExt({5000, 5000}); },
+        [](TDC& d) { d.SetWindowOrg({0, 0}); },
+        [](TDC& d) { d.SetViewportOrg({5, 5}); },
+        [](TDC& d) { d.SetMapMode(MM_TEXT); },
+    });
+    for (std::size_t i = 0; i < changes.size(); ++i) {
+        TRecordingDC fresh;
+        MapLikeTheWindow(dc, 1000, 800);
+        MapLikeTheWindow(fresh, 1000, 800);
+        dc.LogicalToDevice({0, 0});
+        dc.LogicalToDeviceWidth(100);
+        changes[i](dc);
+        changes[i](fresh);
+        EXPECT_EQ(dc.LogicalToDevice({0, 0}), fresh.LogicalToDevice({0, 0})) << i;
+        EXPECT_EQ(dc.LogicalToDeviceWidth(100), fresh.LogicalToDeviceWidth(100)) << i;
+    }
 }
 
 TEST(DeviceContext, EachAxisUsesItsOwnExtents) {

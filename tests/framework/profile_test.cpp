@@ -56,6 +56,13 @@ TEST_F(ProfileTest, ReadsIntegersAsTheSystemDoes) {
     EXPECT_EQ(GetPrivateProfileInt("Startup", "C", 5, "test.ini"), 2147483647);
 }
 
+TEST_F(ProfileTest, ReadsStringsWithoutTheBlanksAround) {
+    WriteFile("[Recent]\nfile1 =  /a b/c=d.dat  \nFile2=\n");
+    EXPECT_EQ(GetPrivateProfileString("recent", "File1", "x", "test.ini"), "/a b/c=d.dat");
+    EXPECT_EQ(GetPrivateProfileString("Recent", "File2", "x", "test.ini"), "");
+    EXPECT_EQ(GetPrivateProfileString("Recent", "File3", "x", "test.ini"), "x");
+}
+
 TEST_F(ProfileTest, WritingCreatesTheFileAndDirectory) {
     ASSERT_TRUE(WritePrivateProfileString("Startup", "BkColorRed", "192", "test.ini"));
     EXPECT_EQ(ReadFile(), "[Startup]\nBkColorRed=192\n");

@@ -317,6 +317,27 @@ TEST_F(RotateImageTest, TurnsLikeTheMatrixKernelAboutTheGivenCentre) {
     EXPECT_EQ(turned, expected);
 }
 
+// Turned straight in its packed bits: runs of paper passed over a word at a
+// time, ink bits among paper bits, padding bits turned with the rest.
+TEST_F(RotateImageTest, OneBitPicturesTurnLikeTheMatrixKernel) {
+    auto rows = Blank(300, 40, 1);
+    std::mt19937 random(8);
+    for (auto& row : rows)
+        for (int& v : row)
+            v = random() % 9 == 0 ? 0 : 1;
+    const auto dib = Picture(rows, 1);
+    ASSERT_TRUE(dib);
+    // The matrix is 320 pixels wide: 300 and 20 of padding.
+    Matrix matrix(320 * 40);
+    UnpackPixels1(dib->GetBits(), matrix.data(), 320 * 40);
+    const Matrix expected = ReferenceTurn(matrix, 320, 40, 150, 25, 1, -0.06, 1, 1.0);
+
+    EXPECT_TRUE(RotateImage(*dib, {150, 25}, -0.06, 1).empty());
+    Matrix turned(320 * 40);
+    UnpackPixels1(dib->GetBits(), turned.data(), 320 * 40);
+    EXPECT_EQ(turned, expected);
+}
+
 TEST_F(RotateImageTest, BadResolutionWarnsEveryTimeAndTurnsWithSquarePixels) {
     auto rows = Blank(64, 32);
     for (int x = 5; x < 60; ++x)
@@ -399,15 +420,23 @@ TEST_F(RotateImageTest, RefusesWhatItCannotTurnAndLeavesTheBits) {
 TEST_F(RotateImageTest, NoRoomForAMatrixLeavesTheImageAsItWas) {
     auto rows = Blank(32, 8);
     rows[4][20] = 1;
-    for (std::size_t refused : {std::size_t{0}, std::size_t{1}}) {
-        const auto dib = Picture(rows, 1);
-        const Matrix before = BitsOf(*dib);
+    const auto dib = Picture(rows, 1);
+    const Matrix before = BitsOf(*dib);
+    Refuse = [](std::size_t) { return true; };
+    EXPECT_EQ(RotateImage(*dib, {0, 0}, 0.5, 1), std::vector{NoMemory});
+    EXPECT_EQ(BitsOf(*dib), before);
+    Refuse = nullptr;
+}
+
+// A 30000 x 30000 1-bit picture once took sixteen times its bits.
+TEST_F(RotateImageTest, TurnsWithOneMorePictureOfMemoryAtEveryDepth) {
+    auto rows = Blank(40, 12);
+    rows[5][9] = 1;
+    for (int bits : {1, 4, 8}) {
+        const auto dib = Picture(rows, bits);
         Requests.clear();
-        Refuse = [this, refused](std::size_t) { return Requests.size() == refused + 1; };
-        EXPECT_EQ(RotateImage(*dib, {0, 0}, 0.5, 1), std::vector{NoMemory})
-            << "matrix " << refused << " refused";
-        EXPECT_EQ(BitsOf(*dib), before);
-        Refuse = nullptr;
+        EXPECT_TRUE(RotateImage(*dib, {3, 2}, 0.05, 1).empty());
+        EXPECT_EQ(Requests, std::vector<std::size_t>{dib->GetSizeImage()}) << bits << " bits";
     }
 }
 

@@ -11,20 +11,25 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QImage>
+#include <QKeyEvent>
 #include <QMainWindow>
 #include <QTimer>
 #include <QToolButton>
 #include <QWidget>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdint>
 #include <fstream>
 #include <optional>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <sys/stat.h>
@@ -378,6 +383,29 @@ TEST_F(FilesTest, PointsAreDrawnAtOnceWhileReading) {
     EXPECT_TRUE(ColourNear(now, 65, 65, Yellow)) << "the segment between them";
     EXPECT_TRUE(now == Grab()) << "what a repaint shows";
     EXPECT_EQ(Probe().Curve(0)->Dc, nullptr) << "the reading's context is gone";
+}
+
+// A reading that goes on past half a second (here: the user took that long
+// over a question) takes its waiting events at the next check, every 4096
+// lines: closing is refused, Escape stops it there, and what was read stays.
+TEST_F(FilesTest, EscapeStopsALongReadingWhereItGotAndClosingWaits) {
+    std::string text = "1 1\n2 1e999\n";
+    for (int i = 3; i <= 10000; ++i)
+        text += std::to_string(i % 100) + " " + std::to_string(i % 97) + "\n";
+    const fs::path path = WriteText("long.dat", text);
+    Ui->DuringBox = [] { std::this_thread::sleep_for(std::chrono::milliseconds(600)); };
+    Ui->BoxAnswers.push_back(IDOK);
+    QCoreApplication::postEvent(Frame->GetHandle(), new QCloseEvent);
+    QCoreApplication::postEvent(Window->GetHandle(),
+                                new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+    OpenData(path);
+    Ui->DuringBox = nullptr;
+
+    EXPECT_EQ(Ui->Boxes.size(), 1u) << "the question only; no close question";
+    EXPECT_EQ(Points(0).size(), 4095u) << "lines 1 to 4096, less the one out of range";
+    EXPECT_EQ(MessagePane().rfind("Stopped at line 4096 (", 0), 0u) << MessagePane();
+    EXPECT_NE(MessagePane().find("%). Curves: 1  Points: 4095"), std::string::npos);
+    EXPECT_TRUE(Frame->GetHandle()->isVisible());
 }
 
 // A curve the reading begins after a question draws at once as well, in its

@@ -61,8 +61,9 @@ TEST_F(FrameTest, MenuHasTheCommandsInOrderWithTheirInitialStates) {
     EXPECT_EQ(corner->actions().value(0)->text(), "&Help");
 
     EXPECT_EQ(ItemTexts(Popup("&File")),
-              (QStringList{"&New", "Open &Data", "Open &Image", "Save Data &As", "-",
-                           "Import &Picture...\tCtrl+I"}));
+              (QStringList{"&New\tCtrl+N", "Open &Data...\tCtrl+O", "Open &Image...\tCtrl+Shift+O",
+                           "Save Data &As...\tCtrl+S", "-", "Import &Picture...\tCtrl+I", "-",
+                           "&Recent", "-", "E&xit\tCtrl+Q"}));
     EXPECT_EQ(ItemTexts(Popup("&Edit")), (QStringList{"&Undo\tCtrl+Z", "&Redo\tCtrl+Shift+Z"}));
     EXPECT_EQ(ItemTexts(Popup("&View")),
               (QStringList{"&Scale...", "-", "&Background color...", "-", "S&ymbols", "&Lines",
@@ -70,7 +71,7 @@ TEST_F(FrameTest, MenuHasTheCommandsInOrderWithTheirInitialStates) {
                            "Zoom &Out\tCtrl+-", "Bac&k\tAlt+Left", "&Forward\tAlt+Right", "-",
                            "Lou&pe\tCtrl+L", "-", "&True Colours"}));
     EXPECT_EQ(ItemTexts(Popup("&Tool")), (QStringList{"&Draw", "-", "&Calibrate..."}));
-    EXPECT_EQ(ItemTexts(Popup("&Help")), (QStringList{"&Contents", "-", "&About"}));
+    EXPECT_EQ(ItemTexts(Popup("&Help")), (QStringList{"&Contents\tF1", "-", "&About..."}));
 
     EXPECT_TRUE(MenuAction(CM_SYMBOLS)->isChecked());
     EXPECT_TRUE(MenuAction(CM_LINES)->isChecked());

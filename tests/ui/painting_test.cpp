@@ -1,5 +1,6 @@
 #include "uitest.h"
 
+#include "framework/clientdc.h"
 #include "framework/decoratedframe.h"
 #include "framework/gdi/messagebox.h"
 #include "framework/vslider.h"
@@ -8,6 +9,9 @@
 #include <QCoreApplication>
 #include <QImage>
 #include <QMainWindow>
+#include <QPaintEvent>
+#include <QRegion>
+#include <QTest>
 
 #include <cstdint>
 #include <fstream>
@@ -144,6 +148,31 @@ TEST_F(PaintingTest, CurvesAreDrawnWithTheirSlotPenAndSymbols) {
     Command(CM_SYMBOLS);
     image = Grab();
     EXPECT_EQ(image.pixel(symbol.X - 3, symbol.Y - 3), Rgb(192, 192, 192));
+}
+
+// A client context gathers what it draws; a context that lives on (a
+// drag's) must still have it shown once control is back in the event loop.
+TEST_F(PaintingTest, WhatALiveClientContextDrawsIsShownBetweenEvents) {
+    class TPaintSpy : public QObject {
+    public:
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::Paint)
+                Painted += static_cast<QPaintEvent*>(event)->region();
+            return false;
+        }
+        QRegion Painted;
+    } spy;
+    QWidget* widget = Window->GetHandle();
+    QCoreApplication::processEvents();
+    widget->installEventFilter(&spy);
+    TClientDC dc(*Window);
+    dc.Rectangle(10, 10, 30, 20);
+    dc.Rectangle(200, 100, 240, 130);
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return spy.Painted.contains(QRect(10, 10, 20, 10)) &&
+               spy.Painted.contains(QRect(200, 100, 40, 30));
+    }));
+    widget->removeEventFilter(&spy);
 }
 
 TEST_F(PaintingTest, ImageIsCombinedWithTheBackgroundByXor) {
