@@ -582,6 +582,10 @@ void TDrawWindow::ToggleDrawMode() {
         }
     }
     EndStep(false);
+    ShowDrawMode();
+}
+
+void TDrawWindow::ShowDrawMode() {
     if (DrawMode)
         MessageGadget.SetText(DrawingText);
     else

@@ -79,6 +79,9 @@ public:
     // while the client area has no width or height.
     std::optional<TPoint> ClientToLogical(const TPoint& client) const;
     void ToggleDrawMode();
+    // The menu check, the toolbar button and the message pane as drawing is
+    // on or off.
+    void ShowDrawMode();
     // The box around all points of the curves; true when they hold two or
     // more points, enough to fit the scale to. On a log axis only values
     // above zero count.

@@ -11,7 +11,6 @@
 #include "framework/keys.h"
 #include "image/dib.h"
 #include "resources/tables/ids.h"
-#include "window/drawwindowframe.h"
 #include "window/loupewindow.h"
 
 #include <cmath>
@@ -163,13 +162,7 @@ void TDrawWindow::ShowHistoryStep(const std::optional<TView>& view) {
         ShowView(*view);
         Views.Push(ViewNow());
     }
-    CheckMenuItem(CM_DRAW, DrawMode != 0);
-    if (Frame)
-        Frame->SetDrawButtonDown(DrawMode != 0);
-    if (DrawMode)
-        MessageGadget.SetText("Use LEFT button to draw.");
-    else
-        ShowCounts();
+    ShowDrawMode();
     Invalidate(true);
     if (Loupe)
         Loupe->Invalidate();
