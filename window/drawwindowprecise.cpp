@@ -25,6 +25,11 @@ bool FitsPicture(const TRect& shown, int width, int height) {
            shown.Top < shown.Bottom && shown.Right <= width && shown.Bottom <= height;
 }
 
+// A client point within the client area.
+bool Inside(const TRect& client, const TPoint& point) {
+    return point.X >= 0 && point.Y >= 0 && point.X < client.Right && point.Y < client.Bottom;
+}
+
 } // namespace
 
 TCurveTableRef TDrawWindow::CurveTable() {
@@ -96,7 +101,7 @@ void TDrawWindow::ZoomAbout(const TPoint& client, double factor) {
 TPoint TDrawWindow::ZoomCentre() const {
     const TRect client = GetClientRect();
     const TPoint pointer = GetPointerPos();
-    if (pointer.X >= 0 && pointer.Y >= 0 && pointer.X < client.Right && pointer.Y < client.Bottom)
+    if (Inside(client, pointer))
         return pointer;
     return {client.Right / 2, client.Bottom / 2};
 }
@@ -207,8 +212,7 @@ bool TDrawWindow::NudgePointer(const TPoint& by) {
     const TPoint at = GetPointerPos();
     const TPoint to{at.X + by.X, at.Y + by.Y};
     SetPointerPos(to);
-    const TRect client = GetClientRect();
-    if (DragDC || (to.X >= 0 && to.Y >= 0 && to.X < client.Right && to.Y < client.Bottom))
+    if (DragDC || Inside(GetClientRect(), to))
         EvMouseMove(to);
     return true;
 }
@@ -221,8 +225,7 @@ bool TDrawWindow::PlacePointAtPointer() {
         return true;
     }
     const TPoint at = GetPointerPos();
-    const TRect client = GetClientRect();
-    if (at.X < 0 || at.Y < 0 || at.X >= client.Right || at.Y >= client.Bottom)
+    if (!Inside(GetClientRect(), at))
         return false;
     if (const std::optional<TPoint> logical = ClientToLogical(at)) {
         PlacePoint(*logical);
