@@ -11,6 +11,7 @@
 #include "framework/keys.h"
 #include "image/dib.h"
 #include "resources/tables/ids.h"
+#include "window/clientarea.h"
 #include "window/loupewindow.h"
 
 #include <cmath>
@@ -23,11 +24,6 @@ constexpr double ZoomStep = 1.4142135623730951;
 bool FitsPicture(const TRect& shown, int width, int height) {
     return shown.Left >= 0 && shown.Top >= 0 && shown.Left < shown.Right &&
            shown.Top < shown.Bottom && shown.Right <= width && shown.Bottom <= height;
-}
-
-// A client point within the client area.
-bool Inside(const TRect& client, const TPoint& point) {
-    return point.X >= 0 && point.Y >= 0 && point.X < client.Right && point.Y < client.Bottom;
 }
 
 } // namespace
@@ -101,7 +97,7 @@ void TDrawWindow::ZoomAbout(const TPoint& client, double factor) {
 TPoint TDrawWindow::ZoomCentre() const {
     const TRect client = GetClientRect();
     const TPoint pointer = GetPointerPos();
-    if (Inside(client, pointer))
+    if (IsInClientArea(client, pointer))
         return pointer;
     return {client.Right / 2, client.Bottom / 2};
 }
@@ -212,7 +208,7 @@ bool TDrawWindow::NudgePointer(const TPoint& by) {
     const TPoint at = GetPointerPos();
     const TPoint to{at.X + by.X, at.Y + by.Y};
     SetPointerPos(to);
-    if (DragDC || Inside(GetClientRect(), to))
+    if (DragDC || IsInClientArea(GetClientRect(), to))
         EvMouseMove(to);
     return true;
 }
@@ -225,7 +221,7 @@ bool TDrawWindow::PlacePointAtPointer() {
         return true;
     }
     const TPoint at = GetPointerPos();
-    if (!Inside(GetClientRect(), at))
+    if (!IsInClientArea(GetClientRect(), at))
         return false;
     if (const std::optional<TPoint> logical = ClientToLogical(at)) {
         PlacePoint(*logical);

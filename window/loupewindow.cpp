@@ -3,6 +3,7 @@
 #include "core/loupemapping.h"
 #include "core/mousemapping.h"
 #include "framework/gdi/dc.h"
+#include "window/clientarea.h"
 
 namespace {
 
@@ -48,9 +49,7 @@ std::optional<TPoint> TLoupeWindow::CrossHairPoint() const {
 }
 
 bool TLoupeWindow::IsPointerInside() const {
-    const TPoint p = GetPointerPos();
-    const TRect client = GetClientRect();
-    return p.X >= 0 && p.Y >= 0 && p.X < client.Right && p.Y < client.Bottom;
+    return IsInClientArea(GetClientRect(), GetPointerPos());
 }
 
 void TLoupeWindow::PlaceAtCrossHair() {
