@@ -64,6 +64,10 @@ QFont TextFont() {
     return font;
 }
 
+QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 QColor ToQColor(TColor c) {
     return QColor(c.Red(), c.Green(), c.Blue());
 }
@@ -406,18 +410,22 @@ void TCanvasDC::StretchBlt(int destX, int destY, int destWidth, int destHeight,
 }
 
 TSize TCanvasDC::GetTextExtent(std::string_view text) const {
-    const QFontMetrics metrics(TextFont(), &Canvas);
-    const QString qtext = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    return {metrics.horizontalAdvance(qtext), metrics.height()};
+    return TextExtent(TextFont(), ToQString(text));
+}
+
+TSize TCanvasDC::TextExtent(const QFont& font, const QString& text) const {
+    const QFontMetrics metrics(font, &Canvas);
+    return {metrics.horizontalAdvance(text), metrics.height()};
 }
 
 void TCanvasDC::DrawText(TPoint deviceTopLeft, std::string_view text) {
     Refresh();
-    const QString qtext = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    const TSize size = GetTextExtent(text);
+    const QString qtext = ToQString(text);
+    const QFont font = TextFont();
+    const TSize size = TextExtent(font, qtext);
     const QRect box(deviceTopLeft.X, deviceTopLeft.Y, size.Cx, size.Cy);
     QPainter& painter = Painter();
-    painter.setFont(TextFont());
+    painter.setFont(font);
     constexpr int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine;
     if (const std::optional<TColor>& outline = GetTextOutline()) {
         // The text moved by one pixel every way, under the text itself.

@@ -11,8 +11,10 @@
 #include <memory>
 #include <vector>
 
+class QFont;
 class QImage;
 class QPainter;
+class QString;
 
 // A device context that draws into a window's canvas (a 32-bit image). It
 // rasterises the way GDI does where the program can tell the difference:
@@ -59,6 +61,7 @@ private:
                    const TPixelOp& op);
     void FillPolygonInterior(const TPoint* device, int count);
     QPainter& Painter();
+    TSize TextExtent(const QFont& font, const QString& text) const;
 
     // Lines and ellipses drawn with the copy mix mode whose pixels nothing
     // drawn since has touched (ends in Left/Top and Right/Bottom for a

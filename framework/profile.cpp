@@ -207,24 +207,32 @@ std::string ProfilePath(const std::string& fileName) {
     return (dir / fileName).string();
 }
 
-int GetPrivateProfileInt(const std::string& section, const std::string& key, int defaultValue,
-                         const std::string& fileName) {
+namespace {
+
+// The text after the key's '=' as the file holds it, or nothing when the
+// section or the key is missing.
+std::optional<std::string> ProfileValue(const std::string& section, const std::string& key,
+                                        const std::string& fileName) {
     const std::vector<std::string> lines = ReadProfile(ProfilePath(fileName)).Lines;
     const TLocation at = Locate(lines, section, key);
     if (at.Key == std::string::npos)
-        return defaultValue;
+        return std::nullopt;
     const std::string& line = lines[at.Key];
-    return ParseProfileInt(line.substr(line.find('=') + 1));
+    return line.substr(line.find('=') + 1);
+}
+
+} // namespace
+
+int GetPrivateProfileInt(const std::string& section, const std::string& key, int defaultValue,
+                         const std::string& fileName) {
+    const std::optional<std::string> value = ProfileValue(section, key, fileName);
+    return value ? ParseProfileInt(*value) : defaultValue;
 }
 
 std::string GetPrivateProfileString(const std::string& section, const std::string& key,
                                     const std::string& defaultValue, const std::string& fileName) {
-    const std::vector<std::string> lines = ReadProfile(ProfilePath(fileName)).Lines;
-    const TLocation at = Locate(lines, section, key);
-    if (at.Key == std::string::npos)
-        return defaultValue;
-    const std::string& line = lines[at.Key];
-    return Trim(line.substr(line.find('=') + 1));
+    const std::optional<std::string> value = ProfileValue(section, key, fileName);
+    return value ? Trim(*value) : defaultValue;
 }
 
 bool WritePrivateProfileString(const std::string& section, const std::string& key,

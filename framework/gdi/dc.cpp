@@ -79,22 +79,21 @@ void TDC::ForgetMapped() {
 }
 
 TPoint TDC::LogicalToDevice(TPoint logical) const {
-    TPoint device;
-    if (!MappedX.Find(logical.X, device.X)) {
-        std::int64_t lx = static_cast<std::int64_t>(logical.X) - WindowOrg.X;
-        if (MapMode != MM_TEXT)
-            lx = MulDivRound(lx, ViewportExt.Cx, WindowExt.Cx);
-        device.X = ClampToInt(lx + ViewportOrg.X);
-        MappedX.Add(logical.X, device.X);
-    }
-    if (!MappedY.Find(logical.Y, device.Y)) {
-        std::int64_t ly = static_cast<std::int64_t>(logical.Y) - WindowOrg.Y;
-        if (MapMode != MM_TEXT)
-            ly = MulDivRound(ly, ViewportExt.Cy, WindowExt.Cy);
-        device.Y = ClampToInt(ly + ViewportOrg.Y);
-        MappedY.Add(logical.Y, device.Y);
-    }
-    return device;
+    const bool scaled = MapMode != MM_TEXT;
+    const auto map = [scaled](TAxisMemo& memo, int value, int windowOrg, int windowExt, int viewportExt,
+                              int viewportOrg) {
+        int device;
+        if (!memo.Find(value, device)) {
+            std::int64_t v = static_cast<std::int64_t>(value) - windowOrg;
+            if (scaled)
+                v = MulDivRound(v, viewportExt, windowExt);
+            device = ClampToInt(v + viewportOrg);
+            memo.Add(value, device);
+        }
+        return device;
+    };
+    return {map(MappedX, logical.X, WindowOrg.X, WindowExt.Cx, ViewportExt.Cx, ViewportOrg.X),
+            map(MappedY, logical.Y, WindowOrg.Y, WindowExt.Cy, ViewportExt.Cy, ViewportOrg.Y)};
 }
 
 int TDC::LogicalToDeviceWidth(int logicalWidth) const {
