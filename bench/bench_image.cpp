@@ -1,10 +1,11 @@
 #include "image/dib.h"
 #include "image/pixelrotation.h"
 
+#include "scannedplot.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -56,28 +57,13 @@ std::size_t RowBytes(int width, int bits) {
 std::vector<std::uint8_t> ScannedPlot(int size, int bits) {
     const std::size_t rowBytes = RowBytes(size, bits);
     std::vector<std::uint8_t> pixels(rowBytes * size, 0xFF);
-    const auto ink = [&](int x, int y) {
+    DrawScannedPlot(size, [&](int x, int y) {
         if (x < 0 || y < 0 || x >= size || y >= size)
             return;
         const std::size_t bit = static_cast<std::size_t>(x) * bits;
         const int shift = 8 - bits - static_cast<int>(bit % 8);
         pixels[y * rowBytes + bit / 8] &= static_cast<std::uint8_t>(~(((1 << bits) - 1) << shift));
-    };
-    for (int i = 0; i < size; ++i)
-        for (int line = 0; line < size; line += 237)
-            for (int w = 0; w < 2; ++w) {
-                ink(line + w, i);
-                ink(i, line + w);
-            }
-    for (int curve = 1; curve <= 5; ++curve)
-        for (int x = 0; x < size; ++x) {
-            const double y = size * (0.5 + 0.4 * std::sin(x * curve * 0.0007 + curve));
-            for (int w = -2; w <= 2; ++w)
-                ink(x, static_cast<int>(y) + w);
-        }
-    std::mt19937 random(11);
-    for (int speck = 0; speck < size * 20; ++speck)
-        ink(static_cast<int>(random() % size), static_cast<int>(random() % size));
+    });
     return pixels;
 }
 

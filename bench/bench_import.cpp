@@ -4,6 +4,8 @@
 #include "image/pixelcopy.h"
 #include "window/pictureimport.h"
 
+#include "scannedplot.h"
+
 #include <QImage>
 #include <QImageReader>
 
@@ -31,25 +33,10 @@ constexpr int ScanSize = 10000;
 QImage ScannedPlot() {
     QImage image(ScanSize, ScanSize, QImage::Format_Grayscale8);
     image.fill(0xFF);
-    const auto ink = [&](int x, int y) {
+    DrawScannedPlot(ScanSize, [&](int x, int y) {
         if (x >= 0 && y >= 0 && x < ScanSize && y < ScanSize)
             image.scanLine(y)[x] = 0;
-    };
-    for (int i = 0; i < ScanSize; ++i)
-        for (int line = 0; line < ScanSize; line += 237)
-            for (int w = 0; w < 2; ++w) {
-                ink(line + w, i);
-                ink(i, line + w);
-            }
-    for (int curve = 1; curve <= 5; ++curve)
-        for (int x = 0; x < ScanSize; ++x) {
-            const double y = ScanSize * (0.5 + 0.4 * std::sin(x * curve * 0.0007 + curve));
-            for (int w = -2; w <= 2; ++w)
-                ink(x, static_cast<int>(y) + w);
-        }
-    std::mt19937 random(11);
-    for (int speck = 0; speck < ScanSize * 20; ++speck)
-        ink(static_cast<int>(random() % ScanSize), static_cast<int>(random() % ScanSize));
+    });
     return image;
 }
 

@@ -30,6 +30,11 @@ bool Forbidden(int error) {
     return error == EACCES || error == EPERM || error == EROFS;
 }
 
+// The name /proc gives an open descriptor, unnamed file or not.
+std::string DescriptorPath(int descriptor) {
+    return "/proc/self/fd/" + std::to_string(descriptor);
+}
+
 } // namespace
 
 TReplacementFile::TReplacementFile(fs::path target)
@@ -59,8 +64,7 @@ bool TReplacementFile::OpenUnnamed() {
     Descriptor = ::open(Folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
     if (Descriptor < 0)
         return false;
-    const std::string self = "/proc/self/fd/" + std::to_string(Descriptor);
-    if (::access(self.c_str(), F_OK) == 0) {
+    if (::access(DescriptorPath(Descriptor).c_str(), F_OK) == 0) {
         Mode = TMode::Unnamed;
         return true;
     }
@@ -154,7 +158,7 @@ bool TReplacementFile::TakeTargetMode() {
 }
 
 bool TReplacementFile::LinkUnnamed(fs::path& name) {
-    const std::string self = "/proc/self/fd/" + std::to_string(Descriptor);
+    const std::string self = DescriptorPath(Descriptor);
     for (int attempt = 0; attempt < NameAttempts; ++attempt) {
         name = TemporaryNameIn(Folder);
         if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0)
@@ -176,11 +180,11 @@ bool TReplacementFile::Commit() {
         return false;
     const int descriptor = Descriptor;
     Descriptor = -1;
-    Committed = ::close(descriptor) == 0;
-    if (Committed && Mode != TMode::InPlace &&
+    bool committed = ::close(descriptor) == 0;
+    if (committed && Mode != TMode::InPlace &&
         std::rename(TemporaryName.c_str(), Target.c_str()) != 0)
-        Committed = false;
-    if (!Committed && Mode != TMode::InPlace)
+        committed = false;
+    if (!committed && Mode != TMode::InPlace)
         ::unlink(TemporaryName.c_str());
-    return Committed;
+    return committed;
 }

@@ -55,6 +55,5 @@ private:
     TMode Mode = TMode::Unnamed;
     int Descriptor = -1;
     bool Failed = false;
-    bool Committed = false;
     std::vector<char> Buffer;
 };

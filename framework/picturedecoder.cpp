@@ -99,15 +99,17 @@ std::string TooSmall(int width, int height) {
            " pixels; a background picture needs at least 2 \u00D7 2.";
 }
 
+const char* const CannotOpen = "Cannot open the picture file.";
+const char* const NotAPicture = "The file is not a picture in a format that can be imported.";
 const char* const Damaged = "The picture file is damaged or incomplete and cannot be imported.";
 
 std::string ReadError(const QImageReader& reader) {
     switch (reader.error()) {
     case QImageReader::FileNotFoundError:
     case QImageReader::DeviceError:
-        return "Cannot open the picture file.";
+        return CannotOpen;
     case QImageReader::UnsupportedFormatError:
-        return "The file is not a picture in a format that can be imported.";
+        return NotAPicture;
     default:
         return Damaged;
     }
@@ -140,35 +142,7 @@ void Normalise(QImage& image) {
     }
 }
 
-TPixelRows RowsOf(const QImage& image) {
-    TPixelRows rows;
-    rows.Width = image.width();
-    rows.Height = image.height();
-    rows.Top = image.constBits();
-    rows.Stride = static_cast<std::ptrdiff_t>(image.bytesPerLine());
-    rows.XPelsPerMeter = image.dotsPerMeterX();
-    rows.YPelsPerMeter = image.dotsPerMeterY();
-    switch (image.format()) {
-    case QImage::Format_Mono:
-        rows.BitCount = 1;
-        break;
-    case QImage::Format_Indexed8:
-        rows.BitCount = 8;
-        break;
-    case QImage::Format_Grayscale8:
-        rows.BitCount = 8;
-        for (std::uint32_t g = 0; g < 256; ++g)
-            rows.Palette.push_back(0xFF000000u | g * 0x010101u);
-        return rows;
-    default:
-        rows.BitCount = 32;
-        return rows;
-    }
-    for (QRgb entry : image.colorTable())
-        rows.Palette.push_back(entry);
-    return rows;
-}
-
+// The bits a pixel of a palette format takes; 0 for the other formats.
 int PaletteBits(QImage::Format format) {
     switch (format) {
     case QImage::Format_Mono:
@@ -179,6 +153,26 @@ int PaletteBits(QImage::Format format) {
     default:
         return 0;
     }
+}
+
+TPixelRows RowsOf(const QImage& image) {
+    TPixelRows rows;
+    rows.Width = image.width();
+    rows.Height = image.height();
+    rows.Top = image.constBits();
+    rows.Stride = static_cast<std::ptrdiff_t>(image.bytesPerLine());
+    rows.XPelsPerMeter = image.dotsPerMeterX();
+    rows.YPelsPerMeter = image.dotsPerMeterY();
+    const int paletteBits = PaletteBits(image.format());
+    rows.BitCount = paletteBits == 0 ? 32 : paletteBits;
+    if (image.format() == QImage::Format_Grayscale8) {
+        for (std::uint32_t g = 0; g < 256; ++g)
+            rows.Palette.push_back(0xFF000000u | g * 0x010101u);
+    } else if (paletteBits != 0) {
+        for (QRgb entry : image.colorTable())
+            rows.Palette.push_back(entry);
+    }
+    return rows;
 }
 
 // An image over the target's memory when the reader announces a palette
@@ -218,12 +212,12 @@ TDecodedPicture DecodePicture(const std::string& path, std::int64_t maxPixels,
                               const TRowsTarget& target) {
     TWatchedFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::ReadOnly))
-        return Refused("Cannot open the picture file.");
+        return Refused(CannotOpen);
     QImageReader reader(&file);
     reader.setAutoTransform(true);
     const QByteArray format = reader.format();
     if (format.isEmpty())
-        return Refused("The file is not a picture in a format that can be imported.");
+        return Refused(NotAPicture);
     const QSize announced = reader.size();
     if (announced.isValid() &&
         static_cast<std::int64_t>(announced.width()) * announced.height() > maxPixels)

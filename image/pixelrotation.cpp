@@ -13,15 +13,6 @@ TUserMessage Problem(const char* text, const char* caption) {
     return {text, caption, MB_OK, MB_ICONEXCLAMATION};
 }
 
-// The eight pixels of every packed 1-bit byte, bit 7 first.
-constexpr auto BitPixels = [] {
-    std::array<std::array<std::uint8_t, 8>, 256> table{};
-    for (int byte = 0; byte < 256; ++byte)
-        for (int i = 0; i < 8; ++i)
-            table[byte][i] = static_cast<std::uint8_t>((byte >> (7 - i)) & 1);
-    return table;
-}();
-
 // A turned coordinate at least this far out lies beyond any matrix a file
 // can describe; dropping it keeps the index arithmetic within 64 bits.
 constexpr double FarOut = 4611686018427387904.0; // 2^62
@@ -177,16 +168,13 @@ std::uint8_t MostFrequentValue(const std::uint8_t* data, std::int64_t length, in
 }
 
 void UnpackPixels1(const std::uint8_t* packed, std::uint8_t* pixels, std::int64_t count) {
-    const std::int64_t whole = count > 0 ? count / 8 : 0;
-    for (std::int64_t i = 0; i < whole; ++i)
-        std::memcpy(pixels + 8 * i, BitPixels[packed[i]].data(), 8);
-    for (std::int64_t k = whole * 8; k < count; ++k)
-        pixels[k] = static_cast<std::uint8_t>((packed[k / 8] >> (7 - k % 8)) & 1);
+    for (std::int64_t k = 0; k < count; ++k)
+        pixels[k] = TPacked<1>::Get(packed, k);
 }
 
 void UnpackPixels4(const std::uint8_t* packed, std::uint8_t* pixels, std::int64_t count) {
     for (std::int64_t k = 0; k < count; ++k)
-        pixels[k] = static_cast<std::uint8_t>(k % 2 == 0 ? packed[k / 2] >> 4 : packed[k / 2] & 15);
+        pixels[k] = TPacked<4>::Get(packed, k);
 }
 
 void PackPixels1(const std::uint8_t* pixels, std::uint8_t* packed, std::int64_t count) {

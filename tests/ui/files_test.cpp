@@ -122,13 +122,6 @@ protected:
         Command(CM_OPENIMAGE);
     }
 
-    std::vector<TUserMessage> BoxesShown() const {
-        std::vector<TUserMessage> shown;
-        for (const auto& box : Ui->Boxes)
-            shown.push_back({box.Text, box.Caption, box.Flags & 0x0Fu, box.Flags & 0xF0u});
-        return shown;
-    }
-
     // Whether `colour` is within a few pixels of the graph point (x, y)
     // on the default scale (0 to 100 on both axes).
     bool ColourNear(const QImage& image, double x, double y, QRgb colour) const {

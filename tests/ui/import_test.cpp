@@ -74,13 +74,6 @@ protected:
         Command(CM_IMPORTPICTURE);
     }
 
-    std::vector<TUserMessage> BoxesShown() const {
-        std::vector<TUserMessage> shown;
-        for (const auto& box : Ui->Boxes)
-            shown.push_back({box.Text, box.Caption, box.Flags & 0x0Fu, box.Flags & 0xF0u});
-        return shown;
-    }
-
     QRgb Pixel(const QImage& image, int lx, int ly) const {
         const TPoint at = Device(lx, ly);
         return image.pixel(at.X, at.Y);

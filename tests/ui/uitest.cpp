@@ -191,6 +191,13 @@ TPoint UiTest::Device(int lx, int ly) const {
     return dc.LogicalToDevice({lx, ly});
 }
 
+std::vector<TUserMessage> UiTest::BoxesShown() const {
+    std::vector<TUserMessage> shown;
+    for (const auto& box : Ui->Boxes)
+        shown.push_back({box.Text, box.Caption, box.Flags & 0x0Fu, box.Flags & 0xF0u});
+    return shown;
+}
+
 std::string UiTest::IniText() const {
     std::ifstream in(ConfigDir / "kestrova.ini");
     std::stringstream text;

@@ -3,6 +3,7 @@
 #include "app/drawapp.h"
 #include "core/curvepoint.h"
 #include "drawwindowprobe.h"
+#include "framework/gdi/usermessage.h"
 #include "resources/tables/ids.h"
 #include "scripteduserinterface.h"
 #include "support/tempfolder.h"
@@ -62,6 +63,8 @@ protected:
     // Device pixel of a logical point, through the window's own mapping.
     TPoint Device(int lx, int ly) const;
     std::string IniText() const;
+    // The message boxes shown so far: text, caption, buttons and icon.
+    std::vector<TUserMessage> BoxesShown() const;
 
     TTempFolder Folder;
     // The settings' folder, also where a test keeps the files it writes.
