@@ -8,9 +8,11 @@
 #include "framework/gdi/globalmemory.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <span>
 
 namespace {
 
@@ -50,99 +52,49 @@ bool NotRightOfSquare(double lx) {
     return !(lx > GraphScale.GetLogRight());
 }
 
-// Selects the curve's pen for one drawing call and puts the previous back.
-class TPenSelection {
-public:
-    TPenSelection(TDC& dc, const TPen* pen) : Dc(dc), Selected(pen != nullptr) {
-        if (Selected)
-            Previous = Dc.SelectObject(*pen);
-    }
-    ~TPenSelection() {
-        if (Selected)
-            Dc.SelectObject(Previous);
-    }
-    TPenSelection(const TPenSelection&) = delete;
-    TPenSelection& operator=(const TPenSelection&) = delete;
-
-private:
-    TDC& Dc;
-    bool Selected;
-    TPen Previous;
-};
-
 } // namespace
 
 // One drawing call or pass over a curve: the graph square and the
-// symbols' radii, which stay for the pass, and what may be left out without
-// changing a pixel, in a context that only makes pixels, with the copy mix
-// mode and a pen one device pixel wide: a segment whose ends map to one
-// device pixel (a line leaves out its last pixel, so it draws nothing), and
-// a symbol on exactly the device pixels of the symbol this curve drew last
-// while nothing at all was drawn since (drawn again, it would change
-// nothing). The curve keeps what it drew last from call to call, so points
-// read one by one, curves taking turns, are left out as well. A dense curve
-// lands hundreds of points on one pixel; each of them then costs a
-// comparison.
+// symbols' radii, which stay for the pass, and the shapes to draw, handed
+// to the context in runs as long as the room given, and whatever is left
+// when the pass ends. A context that only makes pixels draws a run without
+// a call per shape and leaves out the shapes that could not change a pixel
+// (a dense curve lands hundreds of points on one).
 class TCurve::TPass {
 public:
-    TPass(TDC* dc, const TPen* pen, TDrawnLast& last)
+    TPass(TDC* dc, const TPen* pen, std::span<TCurveShape> room)
         : Square(GraphSquare()), Rx(SymbolRadius(Square.XLo, Square.XHi)),
-          Ry(SymbolRadius(Square.YLo, Square.YHi)), Dc(dc), Last(last),
-          Enabled(dc && dc->OnlyPixelsCount() && dc->GetROP2() == R2_COPYPEN &&
-                  dc->LogicalToDeviceWidth((pen ? *pen : dc->GetPen()).Width) <= 1) {
-        if (!Enabled || Last.Dc != dc || Last.Drawings != dc->DrawingCount())
-            Last.SymbolShown = false;
-    }
+          Ry(SymbolRadius(Square.YLo, Square.YHi)), Dc(dc), Pen(pen), Room(room) {}
+    ~TPass() { Flush(); }
+    TPass(const TPass&) = delete;
+    TPass& operator=(const TPass&) = delete;
 
     const TSquare Square;
     const double Rx, Ry;
 
-    bool SegmentDrawsNothing(int x0, int y0, int x1, int y1) const {
-        if (!Enabled)
-            return false;
-        if (x0 == x1 && y0 == y1)
-            return true;
-        const TPoint from = Dc->LogicalToDevice({x0, y0});
-        const TPoint to = Dc->LogicalToDevice({x1, y1});
-        return from.X == to.X && from.Y == to.Y;
-    }
-    // True when the symbol with this logical box is on the canvas as the
-    // last one drawn; otherwise it is taken to be drawn now.
-    bool SymbolShownAlready(int left, int top, int right, int bottom) {
-        if (!Enabled)
-            return false;
-        // Within one pass the mapping stays, so one logical box is one
-        // device box.
-        if (Last.SymbolShown && LogicalKnown && left == Logical.Left && top == Logical.Top &&
-            right == Logical.Right && bottom == Logical.Bottom)
-            return true;
-        const TPoint a = Dc->LogicalToDevice({left, top});
-        const TPoint b = Dc->LogicalToDevice({right, bottom});
-        const bool shown = Last.SymbolShown && a.X == Last.Device.Left &&
-                           a.Y == Last.Device.Top && b.X == Last.Device.Right &&
-                           b.Y == Last.Device.Bottom;
-        Logical = {left, top, right, bottom};
-        LogicalKnown = true;
-        Last.Device = {a.X, a.Y, b.X, b.Y};
-        Last.SymbolShown = true;
-        return shown;
-    }
-    // After the curve drew a segment (symbol: false) or its symbol.
-    void Drew(bool symbol) {
-        if (!Enabled)
-            return;
-        Last.SymbolShown = symbol;
-        Last.Dc = Dc;
-        Last.Drawings = Dc->DrawingCount();
+    // Only while the curve has a context.
+    void Add(TCurveShape::TKind kind, TPoint a, TPoint b) {
+        Room[Count++] = {kind, a, b};
+        if (Count == Room.size())
+            Flush();
     }
 
 private:
-    TDC* Dc;
-    TDrawnLast& Last;
-    const bool Enabled;
-    bool LogicalKnown = false;
-    TRect Logical;
+    void Flush() {
+        if (Count != 0)
+            Dc->DrawCurveShapes(Room.first(Count), Pen);
+        Count = 0;
+    }
+
+    TDC* const Dc;
+    const TPen* const Pen;
+    const std::span<TCurveShape> Room;
+    std::size_t Count = 0;
 };
+
+// Shapes a repaint hands to the context at once: enough that the call costs
+// nothing per shape, few enough to stay in the nearest cache.
+constexpr std::size_t ShapesPerRun = 256;
 
 TCurve::TCurve(std::uint32_t increment) : Increment(increment == 0 ? 1 : increment) {}
 
@@ -206,7 +158,8 @@ void TCurve::AddPoint(double x, double y) {
         return;
     }
     const TCurvePoint point{x, y};
-    TPass pass(Dc, Pen, DrawnLast);
+    std::array<TCurveShape, 2> room;
+    TPass pass(Dc, Pen, room);
     if (Count == 0) {
         XMin = XMax = x;
         YMin = YMax = y;
@@ -287,12 +240,14 @@ void TCurve::UpdateBounds() {
 }
 
 bool TCurve::DrawSymbol(const TCurvePoint& point) {
-    TPass pass(Dc, Pen, DrawnLast);
+    std::array<TCurveShape, 1> room;
+    TPass pass(Dc, Pen, room);
     return DrawSymbolAt(GraphScale.ToLogicalX(point.X), GraphScale.ToLogicalY(point.Y), pass);
 }
 
 bool TCurve::DrawSegment(const TCurvePoint& point) {
-    TPass pass(Dc, Pen, DrawnLast);
+    std::array<TCurveShape, 1> room;
+    TPass pass(Dc, Pen, room);
     return DrawSegmentTo(GraphScale.ToLogicalX(point.X), GraphScale.ToLogicalY(point.Y), pass);
 }
 
@@ -301,13 +256,8 @@ bool TCurve::DrawSymbolAt(double lx, double ly, TPass& pass) {
     // Written so that NaN fails the test and is never drawn.
     const bool inside = lx >= sq.XLo && lx <= sq.XHi && ly >= sq.YLo && ly <= sq.YHi;
     if (inside && Dc) {
-        const int left = ToGdi(lx - pass.Rx), top = ToGdi(ly - pass.Ry);
-        const int right = ToGdi(lx + pass.Rx), bottom = ToGdi(ly + pass.Ry);
-        if (!pass.SymbolShownAlready(left, top, right, bottom)) {
-            TPenSelection pen(*Dc, Pen);
-            Dc->Ellipse(left, top, right, bottom);
-            pass.Drew(true);
-        }
+        pass.Add(TCurveShape::TKind::Symbol, {ToGdi(lx - pass.Rx), ToGdi(ly - pass.Ry)},
+                 {ToGdi(lx + pass.Rx), ToGdi(ly + pass.Ry)});
     }
     return NotRightOfSquare(lx);
 }
@@ -320,15 +270,8 @@ bool TCurve::DrawSegmentTo(double lx, double ly, TPass& pass) {
     double x0 = PenX, y0 = PenY, x1 = lx, y1 = ly;
     PenX = lx;
     PenY = ly;
-    if (ClipSegment(x0, y0, x1, y1) && Dc) {
-        const int ax = ToGdi(x0), ay = ToGdi(y0), bx = ToGdi(x1), by = ToGdi(y1);
-        if (pass.SegmentDrawsNothing(ax, ay, bx, by))
-            return NotRightOfSquare(lx);
-        TPenSelection pen(*Dc, Pen);
-        const TPoint ends[2] = {{ax, ay}, {bx, by}};
-        Dc->Polyline(ends, 2);
-        pass.Drew(false);
-    }
+    if (ClipSegment(x0, y0, x1, y1) && Dc)
+        pass.Add(TCurveShape::TKind::Segment, {ToGdi(x0), ToGdi(y0)}, {ToGdi(x1), ToGdi(y1)});
     return NotRightOfSquare(lx);
 }
 
@@ -342,7 +285,8 @@ void TCurve::Draw() {
     const TCurvePoint* const last = LastPoint;
     PenX = GraphScale.ToLogicalX(first->X);
     PenY = GraphScale.ToLogicalY(first->Y);
-    TPass pass(Dc, Pen, DrawnLast);
+    std::array<TCurveShape, ShapesPerRun> room;
+    TPass pass(Dc, Pen, room);
     if (DrawSymbols)
         DrawSymbolAt(PenX, PenY, pass);
     for (const TCurvePoint* p = first + 1; p <= last; ++p) {

@@ -61,14 +61,6 @@ public:
 
 private:
     class TPass;
-    // The device box of the symbol this curve drew last, in which context
-    // and after how many drawings there, and whether it still shows.
-    struct TDrawnLast {
-        const TDC* Dc = nullptr;
-        std::uint64_t Drawings = 0;
-        bool SymbolShown = false;
-        TRect Device;
-    };
     void Lock();
     bool GrowFor(std::uint32_t count);
     void WidenBounds(double x, double y);
@@ -88,5 +80,4 @@ private:
     double PenY = 0.0;
     int AtEnd = 1;
     double XMin = 0.0, XMax = 0.0, YMin = 0.0, YMax = 0.0;
-    TDrawnLast DrawnLast;
 };

@@ -133,11 +133,6 @@ void TCanvasDC::Refresh() {
 
 TCanvasDC::~TCanvasDC() = default;
 
-std::uint64_t TCanvasDC::DrawingCount() {
-    Refresh();
-    return DrawingSerial;
-}
-
 void TCanvasDC::Changed(const TRect&) {}
 
 // The pen's device width is asked last: it costs a division.
@@ -159,7 +154,8 @@ bool TCanvasDC::RepeatsKeptShape(TShapeKind kind, const TRect& device) {
 
 // Only the copy mix mode gives a pixel the same value however often it is
 // drawn, so only its shapes are kept.
-void TCanvasDC::Drew(TShapeKind kind, const TRect& device, const TRect& covered) {
+void TCanvasDC::Drew(TShapeKind kind, const TRect& device, const TRect& covered,
+                     const TRect& changed) {
     if (OwnSerial != DrawingSerial)
         KeptCount = 0;
     OwnSerial = ++DrawingSerial;
@@ -167,7 +163,7 @@ void TCanvasDC::Drew(TShapeKind kind, const TRect& device, const TRect& covered)
     std::size_t kept = 0;
     for (std::size_t i = 0; i < KeptCount; ++i) {
         const TKeptShape& shape = KeptShapes[i];
-        if (Overlap(shape.Covered, covered))
+        if (Overlap(shape.Covered, changed))
             continue;
         // The new shape takes the place of the older one with its tools.
         if (keep && shape.Kind == kind && shape.Pen == GetPen() && shape.Brush == GetBrush())
@@ -184,7 +180,7 @@ void TCanvasDC::Drew(TShapeKind kind, const TRect& device, const TRect& covered)
         }
         KeptShapes[KeptCount++] = {kind, device, covered, GetPen(), GetBrush(), DevicePenWidth()};
     }
-    Changed(covered);
+    Changed(changed);
 }
 
 QPainter& TCanvasDC::Painter() {
@@ -387,6 +383,87 @@ void TCanvasDC::Ellipse(int left, int top, int right, int bottom) {
     if (pen.Style != PS_NULL)
         FillSpans(box, shape.OutlineSpans(), PenOp(*this));
     Drew(TShapeKind::Ellipse, box, {box.Left, box.Top, box.Right - 1, box.Bottom - 1});
+}
+
+void TCanvasDC::DrawCurveShapes(std::span<const TCurveShape> shapes, const TPen* pen) {
+    Refresh();
+    const TPen previous = pen ? SelectObject(*pen) : GetPen();
+    const bool direct =
+        GetROP2() == R2_COPYPEN && GetPen().Style != PS_NULL && DevicePenWidth() == 1;
+    if (direct)
+        DrawCurveRun(shapes);
+    SelectObject(previous);
+    if (!direct)
+        TDC::DrawCurveShapes(shapes, pen);
+}
+
+// Within a run the mapping and the tools stay, so a shape with the logical
+// corners of the one on the canvas last lies on its pixels: drawn again, it
+// could not change one. Until the run draws, that is any shape this
+// context kept from before; then it is the run's last shape. What the run
+// changed is counted once, as one box.
+void TCanvasDC::DrawCurveRun(std::span<const TCurveShape> shapes) {
+    struct TShown {
+        TCurveShape Logical;
+        TShapeKind Kind = TShapeKind::Other;
+        TRect Device;
+        TRect Covered;
+    } last;
+    bool drew = false;
+    TRect changed;
+    const auto shownAlready = [&](const TCurveShape& logical, TShapeKind kind, const TRect& device,
+                                  const TRect& covered) {
+        const bool shown = (last.Kind == kind && last.Device == device) ||
+                           (!drew && RepeatsKeptShape(kind, device));
+        last = {logical, kind, device, covered};
+        return shown;
+    };
+    const auto count = [&](const TRect& covered) {
+        changed = drew ? TRect{std::min(changed.Left, covered.Left), std::min(changed.Top, covered.Top),
+                               std::max(changed.Right, covered.Right),
+                               std::max(changed.Bottom, covered.Bottom)}
+                       : covered;
+        drew = true;
+    };
+    const TPixelOp penOp = PenOp(*this);
+    const bool filled = GetBrush().Style == BS_SOLID;
+    const TPixelOp brushOp = BrushOp(*this);
+    const TEllipseShape* ellipse = nullptr;
+    for (const TCurveShape& shape : shapes) {
+        if (last.Kind != TShapeKind::Other && shape == last.Logical)
+            continue;
+        if (shape.Kind == TCurveShape::TKind::Segment) {
+            if (shape.A == shape.B)
+                continue;
+            const TPoint a = LogicalToDevice(shape.A);
+            const TPoint b = LogicalToDevice(shape.B);
+            if (a == b)
+                continue;
+            const TRect covered{std::min(a.X, b.X) - 1, std::min(a.Y, b.Y) - 1,
+                                std::max(a.X, b.X) + 1, std::max(a.Y, b.Y) + 1};
+            if (shownAlready(shape, TShapeKind::Line, {a.X, a.Y, b.X, b.Y}, covered))
+                continue;
+            TPenPattern pattern(GetPen().Style);
+            StrokeLine(a, b, pattern);
+            count(covered);
+        } else {
+            const TRect box = DeviceBox(shape.A.X, shape.A.Y, shape.B.X, shape.B.Y);
+            const int w = box.Width(), h = box.Height();
+            if (w <= 0 || h <= 0)
+                continue;
+            const TRect covered{box.Left, box.Top, box.Right - 1, box.Bottom - 1};
+            if (shownAlready(shape, TShapeKind::Ellipse, box, covered))
+                continue;
+            if (!ellipse || !ellipse->Matches(w, h, GetPen().Style))
+                ellipse = &EllipseShape(w, h, GetPen().Style);
+            if (filled)
+                FillSpans(box, ellipse->Interior(), brushOp);
+            FillSpans(box, ellipse->OutlineSpans(), penOp);
+            count(covered);
+        }
+    }
+    if (drew)
+        Drew(last.Kind, last.Device, last.Covered, changed);
 }
 
 const TEllipseShape& TCanvasDC::EllipseShape(int width, int height, TPenStyle style) {

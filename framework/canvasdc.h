@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <vector>
 
 class QFont;
@@ -38,8 +39,9 @@ public:
     void Rectangle(int left, int top, int right, int bottom) override;
     void StretchBlt(int destX, int destY, int destWidth, int destHeight, const TDibBits& source,
                     const TRect& sourceRect, std::uint32_t rop) override;
-    bool OnlyPixelsCount() const override { return true; }
-    std::uint64_t DrawingCount() override;
+    // In the copy mix mode with a one-pixel pen, straight into the canvas;
+    // otherwise as any context draws them.
+    void DrawCurveShapes(std::span<const TCurveShape> shapes, const TPen* pen) override;
     TSize GetTextExtent(std::string_view text) const override;
 
 protected:
@@ -81,7 +83,13 @@ private:
     // Counts a drawing into the canvas: forgets the kept shapes it may have
     // drawn over, keeps it when it is a line or an ellipse, and tells
     // Changed.
-    void Drew(TShapeKind kind, const TRect& device, const TRect& covered);
+    void Drew(TShapeKind kind, const TRect& device, const TRect& covered) {
+        Drew(kind, device, covered, covered);
+    }
+    // The same for drawings that changed pixels all over Changed and ended
+    // with the shape given.
+    void Drew(TShapeKind kind, const TRect& device, const TRect& covered, const TRect& changed);
+    void DrawCurveRun(std::span<const TCurveShape> shapes);
 
     QImage& Canvas;
     TCanvasBits Bits;

@@ -131,3 +131,17 @@ void TDC::TextOut(int x, int y, std::string_view text, TTextAnchor anchor) {
               at.Y - ExtentBefore(size.Cy, anchor.Vertical)},
              text);
 }
+
+void TDC::DrawCurveShapes(std::span<const TCurveShape> shapes, const TPen* pen) {
+    for (const TCurveShape& shape : shapes) {
+        const TPen previous = pen ? SelectObject(*pen) : TPen{};
+        if (shape.Kind == TCurveShape::TKind::Segment) {
+            const TPoint ends[2] = {shape.A, shape.B};
+            Polyline(ends, 2);
+        } else {
+            Ellipse(shape.A.X, shape.A.Y, shape.B.X, shape.B.Y);
+        }
+        if (pen)
+            SelectObject(previous);
+    }
+}

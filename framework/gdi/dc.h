@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string_view>
 
 // A packed device-independent bitmap as a blit source: bottom-up rows of
@@ -28,6 +29,17 @@ enum class TVerticalAnchor { Top, Middle, Bottom };
 struct TTextAnchor {
     THorizontalAnchor Horizontal = THorizontalAnchor::Left;
     TVerticalAnchor Vertical = TVerticalAnchor::Top;
+};
+
+// One primitive of a curve, in logical units: a segment from A to B (a
+// two-point Polyline) or a symbol, the ellipse in the box with corners A
+// and B.
+struct TCurveShape {
+    enum class TKind : std::uint8_t { Segment, Symbol };
+    TKind Kind = TKind::Segment;
+    TPoint A;
+    TPoint B;
+    friend bool operator==(const TCurveShape&, const TCurveShape&) = default;
 };
 
 // The abstract device context everything draws through. It keeps GDI's
@@ -109,14 +121,12 @@ public:
                             const TDibBits& source, const TRect& sourceRect,
                             std::uint32_t rop) = 0;
 
-    // True for a context whose drawing is pixels and nothing else, so a
-    // primitive that could not change a pixel may be left out; one that
-    // records or counts its calls answers false.
-    virtual bool OnlyPixelsCount() const { return false; }
-    // Where OnlyPixelsCount holds: a count of the drawings into what the
-    // context draws on, by any context, and of its changes; the same count
-    // twice means nothing changed a pixel in between.
-    virtual std::uint64_t DrawingCount() { return 0; }
+    // Draws a curve's shapes in order, each with the pen given (the one
+    // selected when null) and the selected brush. Here each is one Polyline
+    // or Ellipse call with the pen selected around it; a context that only
+    // makes pixels may draw the run its own way, leaving out what could not
+    // change one.
+    virtual void DrawCurveShapes(std::span<const TCurveShape> shapes, const TPen* pen);
 
 protected:
     // One straight line of the LineTo kind; the base keeps the position.
