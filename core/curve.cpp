@@ -46,12 +46,6 @@ double SymbolRadius(double low, double high) {
     return std::trunc((high - low) * 0.01);
 }
 
-// "Lies right of the square" as drawing stops on it. NaN is no position at
-// all, so it does not count as beyond the right edge.
-bool NotRightOfSquare(double lx) {
-    return !(lx > GraphScale.GetLogRight());
-}
-
 } // namespace
 
 // One drawing call or pass over a curve: the graph square and the
@@ -71,6 +65,11 @@ public:
 
     const TSquare Square;
     const double Rx, Ry;
+    const double Right = GraphScale.GetLogRight();
+
+    // "Lies right of the square" as drawing stops on it. NaN is no
+    // position at all, so it does not count as beyond the right edge.
+    bool NotRight(double lx) const { return !(lx > Right); }
 
     // Only while the curve has a context.
     void Add(TCurveShape::TKind kind, TPoint a, TPoint b) {
@@ -95,6 +94,35 @@ private:
 // Shapes a repaint hands to the context at once: enough that the call costs
 // nothing per shape, few enough to stay in the nearest cache.
 constexpr std::size_t ShapesPerRun = 256;
+
+inline bool TCurve::DrawSymbolAt(double lx, double ly, TPass& pass) {
+    const TSquare& sq = pass.Square;
+    // Written so that NaN fails the test and is never drawn.
+    const bool inside = lx >= sq.XLo && lx <= sq.XHi && ly >= sq.YLo && ly <= sq.YHi;
+    if (inside && Dc) {
+        pass.Add(TCurveShape::TKind::Symbol, {ToGdi(lx - pass.Rx), ToGdi(ly - pass.Ry)},
+                 {ToGdi(lx + pass.Rx), ToGdi(ly + pass.Ry)});
+    }
+    return pass.NotRight(lx);
+}
+
+inline bool TCurve::DrawSegmentTo(double lx, double ly, TPass& pass) {
+    if (lx == PenX && ly == PenY)
+        return pass.NotRight(lx);
+    if (PenX > lx)
+        RightwardOnly = 0;
+    double x0 = PenX, y0 = PenY, x1 = lx, y1 = ly;
+    PenX = lx;
+    PenY = ly;
+    // A dense curve in view has millions of segments inside the square,
+    // which clipping would leave as they are.
+    const TSquare& sq = pass.Square;
+    const bool inside = x0 >= sq.XLo && x0 <= sq.XHi && x1 >= sq.XLo && x1 <= sq.XHi &&
+                        y0 >= sq.YLo && y0 <= sq.YHi && y1 >= sq.YLo && y1 <= sq.YHi;
+    if ((inside || ClipSegment(x0, y0, x1, y1)) && Dc)
+        pass.Add(TCurveShape::TKind::Segment, {ToGdi(x0), ToGdi(y0)}, {ToGdi(x1), ToGdi(y1)});
+    return pass.NotRight(lx);
+}
 
 TCurve::TCurve(std::uint32_t increment) : Increment(increment == 0 ? 1 : increment) {}
 
@@ -251,30 +279,6 @@ bool TCurve::DrawSegment(const TCurvePoint& point) {
     return DrawSegmentTo(GraphScale.ToLogicalX(point.X), GraphScale.ToLogicalY(point.Y), pass);
 }
 
-bool TCurve::DrawSymbolAt(double lx, double ly, TPass& pass) {
-    const TSquare& sq = pass.Square;
-    // Written so that NaN fails the test and is never drawn.
-    const bool inside = lx >= sq.XLo && lx <= sq.XHi && ly >= sq.YLo && ly <= sq.YHi;
-    if (inside && Dc) {
-        pass.Add(TCurveShape::TKind::Symbol, {ToGdi(lx - pass.Rx), ToGdi(ly - pass.Ry)},
-                 {ToGdi(lx + pass.Rx), ToGdi(ly + pass.Ry)});
-    }
-    return NotRightOfSquare(lx);
-}
-
-bool TCurve::DrawSegmentTo(double lx, double ly, TPass& pass) {
-    if (lx == PenX && ly == PenY)
-        return NotRightOfSquare(lx);
-    if (PenX > lx)
-        RightwardOnly = 0;
-    double x0 = PenX, y0 = PenY, x1 = lx, y1 = ly;
-    PenX = lx;
-    PenY = ly;
-    if (ClipSegment(x0, y0, x1, y1) && Dc)
-        pass.Add(TCurveShape::TKind::Segment, {ToGdi(x0), ToGdi(y0)}, {ToGdi(x1), ToGdi(y1)});
-    return NotRightOfSquare(lx);
-}
-
 // Each point is converted once for its segment and its symbol: on a log
 // axis the conversion is the dearest part of drawing.
 void TCurve::Draw() {
@@ -283,15 +287,18 @@ void TCurve::Draw() {
     Lock();
     const TCurvePoint* const first = FirstPoint;
     const TCurvePoint* const last = LastPoint;
-    PenX = GraphScale.ToLogicalX(first->X);
-    PenY = GraphScale.ToLogicalY(first->Y);
+    // A copy the pass's own stores cannot alias, so the loop keeps it in
+    // registers.
+    const TGraphScale scale = GraphScale;
+    PenX = scale.ToLogicalX(first->X);
+    PenY = scale.ToLogicalY(first->Y);
     std::array<TCurveShape, ShapesPerRun> room;
     TPass pass(Dc, Pen, room);
     if (DrawSymbols)
         DrawSymbolAt(PenX, PenY, pass);
     for (const TCurvePoint* p = first + 1; p <= last; ++p) {
-        const double lx = GraphScale.ToLogicalX(p->X);
-        const double ly = GraphScale.ToLogicalY(p->Y);
+        const double lx = scale.ToLogicalX(p->X);
+        const double ly = scale.ToLogicalY(p->Y);
         if (DrawLines && !DrawSegmentTo(lx, ly, pass) && RightwardOnly)
             break;
         if (DrawSymbols && !DrawSymbolAt(lx, ly, pass) && RightwardOnly)

@@ -428,6 +428,10 @@ void TCanvasDC::DrawCurveRun(std::span<const TCurveShape> shapes) {
     const TPixelOp penOp = PenOp(*this);
     const bool filled = GetBrush().Style == BS_SOLID;
     const TPixelOp brushOp = BrushOp(*this);
+    // A symbol of a solid pen and brush wholly on the canvas is copied.
+    const bool stamped = filled && GetPen().Style == PS_SOLID;
+    const std::uint32_t penPixel = 0xFF000000u | penOp.Rgb, brushPixel = 0xFF000000u | brushOp.Rgb;
+    const TEllipseStamp* stamp = nullptr;
     const TEllipseShape* ellipse = nullptr;
     for (const TCurveShape& shape : shapes) {
         if (last.Kind != TShapeKind::Other && shape == last.Logical)
@@ -454,11 +458,18 @@ void TCanvasDC::DrawCurveRun(std::span<const TCurveShape> shapes) {
             const TRect covered{box.Left, box.Top, box.Right - 1, box.Bottom - 1};
             if (shownAlready(shape, TShapeKind::Ellipse, box, covered))
                 continue;
-            if (!ellipse || !ellipse->Matches(w, h, GetPen().Style))
-                ellipse = &EllipseShape(w, h, GetPen().Style);
-            if (filled)
-                FillSpans(box, ellipse->Interior(), brushOp);
-            FillSpans(box, ellipse->OutlineSpans(), penOp);
+            if (stamped && box.Left >= 0 && box.Top >= 0 && box.Right <= Bits.Width &&
+                box.Bottom <= Bits.Height) {
+                if (!stamp || !stamp->Matches(w, h, penPixel, brushPixel))
+                    stamp = &EllipseStamp(w, h, penPixel, brushPixel);
+                stamp->CopyTo(Bits, box.Left, box.Top);
+            } else {
+                if (!ellipse || !ellipse->Matches(w, h, GetPen().Style))
+                    ellipse = &EllipseShape(w, h, GetPen().Style);
+                if (filled)
+                    FillSpans(box, ellipse->Interior(), brushOp);
+                FillSpans(box, ellipse->OutlineSpans(), penOp);
+            }
             count(covered);
         }
     }
@@ -475,6 +486,18 @@ const TEllipseShape& TCanvasDC::EllipseShape(int width, int height, TPenStyle st
         EllipseShapes.erase(EllipseShapes.begin());
     EllipseShapes.push_back(std::make_unique<TEllipseShape>(width, height, style));
     return *EllipseShapes.back();
+}
+
+const TEllipseStamp& TCanvasDC::EllipseStamp(int width, int height, std::uint32_t pen,
+                                             std::uint32_t brush) {
+    for (const auto& stamp : EllipseStamps)
+        if (stamp->Matches(width, height, pen, brush))
+            return *stamp;
+    constexpr std::size_t MaxStamps = 16;
+    if (EllipseStamps.size() == MaxStamps)
+        EllipseStamps.erase(EllipseStamps.begin());
+    EllipseStamps.push_back(std::make_unique<TEllipseStamp>(width, height, pen, brush));
+    return *EllipseStamps.back();
 }
 
 void TCanvasDC::StretchBlt(int destX, int destY, int destWidth, int destHeight,

@@ -2,6 +2,7 @@
 
 #include "framework/canvasbits.h"
 #include "framework/ellipseshape.h"
+#include "framework/ellipsestamp.h"
 #include "framework/gdi/dc.h"
 #include "framework/pixelop.h"
 
@@ -98,6 +99,9 @@ private:
     // smaller) and pen styles; their shapes are kept for the DC's life.
     const TEllipseShape& EllipseShape(int width, int height, TPenStyle style);
     std::vector<std::unique_ptr<TEllipseShape>> EllipseShapes;
+    // The same for the symbols of curves drawn in runs, in their colours.
+    const TEllipseStamp& EllipseStamp(int width, int height, std::uint32_t pen, std::uint32_t brush);
+    std::vector<std::unique_ptr<TEllipseStamp>> EllipseStamps;
     static constexpr std::size_t MaxKeptShapes = 8;
     std::array<TKeptShape, MaxKeptShapes> KeptShapes;
     std::size_t KeptCount = 0;
