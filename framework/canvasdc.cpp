@@ -433,14 +433,15 @@ void TCanvasDC::DrawCurveRun(std::span<const TCurveShape> shapes) {
     const std::uint32_t penPixel = 0xFF000000u | penOp.Rgb, brushPixel = 0xFF000000u | brushOp.Rgb;
     const TEllipseStamp* stamp = nullptr;
     const TEllipseShape* ellipse = nullptr;
+    const TAxisMapping mapX = XMapping(), mapY = YMapping();
     for (const TCurveShape& shape : shapes) {
         if (last.Kind != TShapeKind::Other && shape == last.Logical)
             continue;
         if (shape.Kind == TCurveShape::TKind::Segment) {
             if (shape.A == shape.B)
                 continue;
-            const TPoint a = LogicalToDevice(shape.A);
-            const TPoint b = LogicalToDevice(shape.B);
+            const TPoint a{mapX(shape.A.X), mapY(shape.A.Y)};
+            const TPoint b{mapX(shape.B.X), mapY(shape.B.Y)};
             if (a == b)
                 continue;
             const TRect covered{std::min(a.X, b.X) - 1, std::min(a.Y, b.Y) - 1,
@@ -451,7 +452,9 @@ void TCanvasDC::DrawCurveRun(std::span<const TCurveShape> shapes) {
             StrokeLine(a, b, pattern);
             count(covered);
         } else {
-            const TRect box = DeviceBox(shape.A.X, shape.A.Y, shape.B.X, shape.B.Y);
+            const int x0 = mapX(shape.A.X), y0 = mapY(shape.A.Y);
+            const int x1 = mapX(shape.B.X), y1 = mapY(shape.B.Y);
+            const TRect box{std::min(x0, x1), std::min(y0, y1), std::max(x0, x1), std::max(y0, y1)};
             const int w = box.Width(), h = box.Height();
             if (w <= 0 || h <= 0)
                 continue;

@@ -78,22 +78,25 @@ void TDC::ForgetMapped() {
     MappedWidths.Clear();
 }
 
+TAxisMapping TDC::XMapping() const {
+    return {MapMode != MM_TEXT, WindowOrg.X, WindowExt.Cx, ViewportExt.Cx, ViewportOrg.X};
+}
+
+TAxisMapping TDC::YMapping() const {
+    return {MapMode != MM_TEXT, WindowOrg.Y, WindowExt.Cy, ViewportExt.Cy, ViewportOrg.Y};
+}
+
 TPoint TDC::LogicalToDevice(TPoint logical) const {
-    const bool scaled = MapMode != MM_TEXT;
-    const auto map = [scaled](TAxisMemo& memo, int value, int windowOrg, int windowExt, int viewportExt,
-                              int viewportOrg) {
-        int device;
-        if (!memo.Find(value, device)) {
-            std::int64_t v = static_cast<std::int64_t>(value) - windowOrg;
-            if (scaled)
-                v = MulDivRound(v, viewportExt, windowExt);
-            device = ClampToInt(v + viewportOrg);
-            memo.Add(value, device);
-        }
-        return device;
-    };
-    return {map(MappedX, logical.X, WindowOrg.X, WindowExt.Cx, ViewportExt.Cx, ViewportOrg.X),
-            map(MappedY, logical.Y, WindowOrg.Y, WindowExt.Cy, ViewportExt.Cy, ViewportOrg.Y)};
+    TPoint device;
+    if (!MappedX.Find(logical.X, device.X)) {
+        device.X = XMapping()(logical.X);
+        MappedX.Add(logical.X, device.X);
+    }
+    if (!MappedY.Find(logical.Y, device.Y)) {
+        device.Y = YMapping()(logical.Y);
+        MappedY.Add(logical.Y, device.Y);
+    }
+    return device;
 }
 
 int TDC::LogicalToDeviceWidth(int logicalWidth) const {

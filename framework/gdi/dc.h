@@ -42,6 +42,50 @@ struct TCurveShape {
     friend bool operator==(const TCurveShape&, const TCurveShape&) = default;
 };
 
+// One axis of GDI's mapping: device = (logical - window origin) * viewport
+// extent / window extent + viewport origin, rounded to nearest with halves
+// away from zero, or only moved by the origins without scaling (MM_TEXT).
+class TAxisMapping {
+public:
+    TAxisMapping(bool scaled, int windowOrg, int windowExt, int viewportExt, int viewportOrg)
+        : Scaled(scaled), WindowOrg(windowOrg), WindowExt(windowExt), ViewportExt(viewportExt),
+          ViewportOrg(viewportOrg), WindowExtSize(WindowExt < 0 ? -double(WindowExt) : WindowExt) {}
+
+    int operator()(int logical) const {
+        std::int64_t v = static_cast<std::int64_t>(logical) - WindowOrg;
+        if (Scaled)
+            v = Scale(v);
+        return Clamp(v + ViewportOrg);
+    }
+
+private:
+    // v * viewport extent / window extent, rounded: floor((|a| + |c| / 2) /
+    // |c|) with the sign of the quotient. Below 2^53 a double division
+    // gives that floor exactly (the true quotient is at least 1 / |c| from
+    // the next integer, more than half its rounding step), and costs a
+    // fraction of a 64-bit integer division; curves map millions of values.
+    std::int64_t Scale(std::int64_t v) const {
+        if (WindowExt == 0)
+            return 0;
+        const std::int64_t num = v * ViewportExt;
+        const bool negative = (num < 0) != (WindowExt < 0);
+        const std::int64_t c = WindowExt < 0 ? -std::int64_t{WindowExt} : WindowExt;
+        const std::int64_t n = (num < 0 ? -num : num) + c / 2;
+        constexpr std::int64_t Exact = std::int64_t{1} << 53;
+        const std::int64_t q = n < Exact ? static_cast<std::int64_t>(static_cast<double>(n) / WindowExtSize)
+                                         : n / c;
+        return negative ? -q : q;
+    }
+    static int Clamp(std::int64_t v) {
+        constexpr std::int64_t lo = -2147483647 - 1, hi = 2147483647;
+        return static_cast<int>(v < lo ? lo : v > hi ? hi : v);
+    }
+
+    bool Scaled;
+    int WindowOrg, WindowExt, ViewportExt, ViewportOrg;
+    double WindowExtSize;
+};
+
 // The abstract device context everything draws through. It keeps GDI's
 // state (mapping mode, window and viewport extents and origins, the selected
 // pen and brush, the mix mode, the background mode, the current position)
@@ -94,6 +138,9 @@ public:
     // window extent + viewport origin, rounded to nearest (halves away from
     // zero). Logical values must already be integers.
     TPoint LogicalToDevice(TPoint logical) const;
+    // Each axis of that mapping alone, for mapping many values at once.
+    TAxisMapping XMapping() const;
+    TAxisMapping YMapping() const;
     // Logical length of one device pixel along x, for pen widths.
     int LogicalToDeviceWidth(int logicalWidth) const;
 
