@@ -66,6 +66,14 @@ public:
     const TSquare Square;
     const double Rx, Ry;
     const double Right = GraphScale.GetLogRight();
+    // Every value the pass truncates lies in the square or within a radius
+    // of it; where all of those fit an int, no clamp is needed.
+    const bool Fits = Square.XLo - Rx > std::numeric_limits<int>::min() &&
+                      Square.XHi + Rx < std::numeric_limits<int>::max() &&
+                      Square.YLo - Ry > std::numeric_limits<int>::min() &&
+                      Square.YHi + Ry < std::numeric_limits<int>::max();
+
+    int Gdi(double v) const { return Fits ? static_cast<int>(v) : ToGdi(v); }
 
     // "Lies right of the square" as drawing stops on it. NaN is no
     // position at all, so it does not count as beyond the right edge.
@@ -100,8 +108,8 @@ inline bool TCurve::DrawSymbolAt(double lx, double ly, TPass& pass) {
     // Written so that NaN fails the test and is never drawn.
     const bool inside = lx >= sq.XLo && lx <= sq.XHi && ly >= sq.YLo && ly <= sq.YHi;
     if (inside && Dc) {
-        pass.Add(TCurveShape::TKind::Symbol, {ToGdi(lx - pass.Rx), ToGdi(ly - pass.Ry)},
-                 {ToGdi(lx + pass.Rx), ToGdi(ly + pass.Ry)});
+        pass.Add(TCurveShape::TKind::Symbol, {pass.Gdi(lx - pass.Rx), pass.Gdi(ly - pass.Ry)},
+                 {pass.Gdi(lx + pass.Rx), pass.Gdi(ly + pass.Ry)});
     }
     return pass.NotRight(lx);
 }
@@ -120,7 +128,8 @@ inline bool TCurve::DrawSegmentTo(double lx, double ly, TPass& pass) {
     const bool inside = x0 >= sq.XLo && x0 <= sq.XHi && x1 >= sq.XLo && x1 <= sq.XHi &&
                         y0 >= sq.YLo && y0 <= sq.YHi && y1 >= sq.YLo && y1 <= sq.YHi;
     if ((inside || ClipSegment(x0, y0, x1, y1)) && Dc)
-        pass.Add(TCurveShape::TKind::Segment, {ToGdi(x0), ToGdi(y0)}, {ToGdi(x1), ToGdi(y1)});
+        pass.Add(TCurveShape::TKind::Segment, {pass.Gdi(x0), pass.Gdi(y0)},
+                 {pass.Gdi(x1), pass.Gdi(y1)});
     return pass.NotRight(lx);
 }
 

@@ -111,6 +111,26 @@ bool ClipToCanvas(const TCanvasBits& bits, TPoint& from, TPoint& to) {
     return true;
 }
 
+// One axis's mapping that keeps the last value it mapped. Along a dense
+// curve each end of a segment and each edge of a symbol keeps its logical
+// value for several points in a row.
+class TMappingMemo {
+public:
+    explicit TMappingMemo(const TAxisMapping& mapping) : Mapping(mapping), Device(mapping(0)) {}
+    int operator()(int logical) {
+        if (logical != Logical) {
+            Logical = logical;
+            Device = Mapping(logical);
+        }
+        return Device;
+    }
+
+private:
+    TAxisMapping Mapping;
+    int Logical = 0;
+    int Device;
+};
+
 } // namespace
 
 TCanvasDC::TCanvasDC(QImage& canvas) : Canvas(canvas) {
@@ -433,15 +453,16 @@ void TCanvasDC::DrawCurveRun(std::span<const TCurveShape> shapes) {
     const std::uint32_t penPixel = 0xFF000000u | penOp.Rgb, brushPixel = 0xFF000000u | brushOp.Rgb;
     const TEllipseStamp* stamp = nullptr;
     const TEllipseShape* ellipse = nullptr;
-    const TAxisMapping mapX = XMapping(), mapY = YMapping();
+    TMappingMemo fromX(XMapping()), fromY(YMapping()), toX(XMapping()), toY(YMapping());
+    TMappingMemo leftX(XMapping()), topY(YMapping()), rightX(XMapping()), bottomY(YMapping());
     for (const TCurveShape& shape : shapes) {
         if (last.Kind != TShapeKind::Other && shape == last.Logical)
             continue;
         if (shape.Kind == TCurveShape::TKind::Segment) {
             if (shape.A == shape.B)
                 continue;
-            const TPoint a{mapX(shape.A.X), mapY(shape.A.Y)};
-            const TPoint b{mapX(shape.B.X), mapY(shape.B.Y)};
+            const TPoint a{fromX(shape.A.X), fromY(shape.A.Y)};
+            const TPoint b{toX(shape.B.X), toY(shape.B.Y)};
             if (a == b)
                 continue;
             const TRect covered{std::min(a.X, b.X) - 1, std::min(a.Y, b.Y) - 1,
@@ -452,8 +473,8 @@ void TCanvasDC::DrawCurveRun(std::span<const TCurveShape> shapes) {
             StrokeLine(a, b, pattern);
             count(covered);
         } else {
-            const int x0 = mapX(shape.A.X), y0 = mapY(shape.A.Y);
-            const int x1 = mapX(shape.B.X), y1 = mapY(shape.B.Y);
+            const int x0 = leftX(shape.A.X), y0 = topY(shape.A.Y);
+            const int x1 = rightX(shape.B.X), y1 = bottomY(shape.B.Y);
             const TRect box{std::min(x0, x1), std::min(y0, y1), std::max(x0, x1), std::max(y0, y1)};
             const int w = box.Width(), h = box.Height();
             if (w <= 0 || h <= 0)
