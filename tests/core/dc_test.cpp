@@ -2,10 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
+#include <cstdlib>
 #include <functional>
 #include <iterator>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -85,6 +89,38 @@ TEST(DeviceContext, EachAxisUsesItsOwnExtents) {
     dc.SetViewportExt({100, 200});
     EXPECT_EQ(dc.LogicalToDevice({100, 100}), (TPoint{10, 40}));
     EXPECT_EQ(dc.LogicalToDeviceWidth(30), 3) << "pen widths follow x";
+}
+
+// Each axis's mapping divides in doubles where that is exact; compared with
+// whole-number arithmetic over products on both sides of 2^53, halves
+// included, and over the clamp to int.
+TEST(DeviceContext, AxisMappingRoundsAsWholeNumbersDo) {
+    struct TRow {
+        int WindowOrg, WindowExt, ViewportExt, ViewportOrg;
+    };
+    const TRow rows[] = {{-666, 10000, 1600, 0},       {-666, 10000, -1000, 1000},
+                         {0, 10, 5, 0},                {3, -7, 2, 5},
+                         {5, 2147483647, 4194304, 0},  {0, 3, 4194305, 0},
+                         {0, 2, 2147483647, -10},      {0, 1, 2147483647, 2147483647}};
+    std::vector<int> values = {-2147483647 - 1, -4194305, -3, -1, 0, 1, 2, 3, 4194304, 2147483647};
+    std::uint32_t random = 12345;
+    for (int i = 0; i < 2000; ++i) {
+        random = random * 1664525u + 1013904223u;
+        values.push_back(static_cast<int>(random) >> (i % 31));
+    }
+    for (const TRow& row : rows) {
+        const TAxisMapping mapping(true, row.WindowOrg, row.WindowExt, row.ViewportExt, row.ViewportOrg);
+        for (const int value : values) {
+            const std::int64_t num = (std::int64_t{value} - row.WindowOrg) * row.ViewportExt;
+            const std::int64_t c = std::abs(std::int64_t{row.WindowExt});
+            const std::int64_t q = ((num < 0 ? -num : num) + c / 2) / c;
+            const std::int64_t device =
+                ((num < 0) != (row.WindowExt < 0) ? -q : q) + row.ViewportOrg;
+            const std::int64_t expected = std::clamp<std::int64_t>(device, -2147483647 - 1, 2147483647);
+            ASSERT_EQ(mapping(value), expected) << value << " with extents " << row.WindowExt << ", "
+                                                << row.ViewportExt;
+        }
+    }
 }
 
 TEST(DeviceContext, LineToDrawsFromTheCurrentPosition) {

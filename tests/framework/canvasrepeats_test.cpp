@@ -14,7 +14,9 @@
 
 #include <cmath>
 #include <functional>
+#include <ostream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -22,12 +24,14 @@ namespace {
 constexpr int Width = 160;
 constexpr int Height = 100;
 
-// The drawing window's mapping on a small client area.
-void MapLikeTheWindow(TDC& dc) {
+// The drawing window's mapping on a small client area; zoomed in, the
+// middle of the square fills it and symbols reach over its edges.
+void MapLikeTheWindow(TDC& dc, bool zoomed = false) {
     dc.SetMapMode(MM_ANISOTROPIC);
     dc.SetWindowExt({10000, 10000});
-    dc.SetViewportExt({Width, -Height});
-    dc.SetViewportOrg({0, Height});
+    const int zoom = zoomed ? 4 : 1;
+    dc.SetViewportExt({Width * zoom, -Height * zoom});
+    dc.SetViewportOrg(zoomed ? TPoint{-3 * Width / 2, 5 * Height / 2} : TPoint{0, Height});
     dc.SetWindowOrg({-666, -666});
 }
 
@@ -38,11 +42,11 @@ QImage GreyCanvas() {
 }
 
 // Replays recorded primitives one by one, each through a fresh context.
-QImage DrawnOneByOne(const TRecordingDC& recorded) {
+QImage DrawnOneByOne(const TRecordingDC& recorded, bool zoomed = false) {
     QImage canvas = GreyCanvas();
     for (const TRecordingDC::TCall& call : recorded.Calls()) {
         TCanvasDC dc(canvas);
-        MapLikeTheWindow(dc);
+        MapLikeTheWindow(dc, zoomed);
         dc.SelectObject(call.Pen);
         dc.SelectObject(call.Brush);
         dc.SetROP2(call.Rop2);
@@ -144,6 +148,97 @@ TEST_P(CanvasRepeats, SymbolsAloneToo) {
 
 INSTANTIATE_TEST_SUITE_P(Drawings, CanvasRepeats, ::testing::ValuesIn(Drawings),
                          [](const auto& drawing) { return std::string(drawing.param.Name); });
+
+// What the curves are drawn with and where: the switches, the tools the
+// window leaves selected, the axes and the view.
+struct TSetting {
+    const char* Name;
+    TPen Flat{TColor(255, 255, 0), 1, PS_SOLID};
+    TPen Wavy{TColor(255, 0, 0), 1, PS_SOLID};
+    bool Lines = true;
+    bool Symbols = true;
+    TBrush Brush{};
+    int Rop2 = R2_COPYPEN;
+    TAxisKind Axes = TAxisKind::Linear;
+    double Min = 0, Max = 100;
+    bool Zoomed = false;
+};
+
+void PrintTo(const TSetting& setting, std::ostream* out) {
+    *out << setting.Name;
+}
+
+void PrintTo(const TDrawing& drawing, std::ostream* out) {
+    *out << drawing.Name;
+}
+
+TSetting Setting(const char* name, const std::function<void(TSetting&)>& change) {
+    TSetting setting{name};
+    change(setting);
+    return setting;
+}
+
+const TSetting Settings[] = {
+    {"SymbolsAndLines"},
+    Setting("SymbolsOnly", [](TSetting& s) { s.Lines = false; }),
+    Setting("LinesOnly", [](TSetting& s) { s.Symbols = false; }),
+    // Zoomed in, a symbol has an inside to fill.
+    Setting("FilledSymbols",
+            [](TSetting& s) { s.Brush = {TColor(0, 0, 255), BS_SOLID}, s.Zoomed = true; }),
+    Setting("HollowSymbols",
+            [](TSetting& s) { s.Brush = {TColor(0, 0, 255), BS_HOLLOW}, s.Zoomed = true; }),
+    Setting("DottedPen", [](TSetting& s) { s.Wavy.Style = PS_DOT; }),
+    Setting("LogAxes", [](TSetting& s) { s.Axes = TAxisKind::Log10, s.Min = 1; }),
+    Setting("PointsOffTheSquare", [](TSetting& s) { s.Min = 30, s.Max = 60; }),
+    Setting("ZoomedView", [](TSetting& s) { s.Zoomed = true; }),
+    Setting("WidePen", [](TSetting& s) { s.Wavy.Width = 30; }),
+    Setting("Xor", [](TSetting& s) { s.Rop2 = R2_XORPEN; }),
+};
+
+class CanvasRuns : public ::testing::TestWithParam<std::tuple<TDrawing, TSetting>> {
+protected:
+    void SetUp() override {
+        const TSetting& setting = std::get<1>(GetParam());
+        ResetCurveFlags();
+        DrawLines = setting.Lines;
+        DrawSymbols = setting.Symbols;
+        GraphScale.SetScale(0, 8668, 8668, 0, setting.Min, setting.Min, setting.Max, setting.Max,
+                            setting.Axes, setting.Axes);
+    }
+    void TearDown() override { ResetCurveFlags(); }
+
+    void Draw(TDC& dc) const {
+        const TSetting& setting = std::get<1>(GetParam());
+        MapLikeTheWindow(dc, setting.Zoomed);
+        dc.SelectObject(setting.Brush);
+        dc.SetROP2(setting.Rop2);
+        TCurve flat(100), wavy(100);
+        flat.Pen = &setting.Flat;
+        wavy.Pen = &setting.Wavy;
+        std::get<0>(GetParam()).Draw(flat, wavy, dc);
+    }
+};
+
+TEST_P(CanvasRuns, LeaveEveryPixelAsDrawingEachPrimitiveAloneWould) {
+    QImage canvas = GreyCanvas();
+    {
+        TCanvasDC dc(canvas);
+        Draw(dc);
+    }
+    TRecordingDC recorded;
+    Draw(recorded);
+    ASSERT_GE(recorded.Calls().size(), 2000u);
+    const QImage alone = DrawnOneByOne(recorded, std::get<1>(GetParam()).Zoomed);
+    ASSERT_NE(DifferentPixels(alone, GreyCanvas()), 0) << "the curves show";
+    EXPECT_EQ(DifferentPixels(canvas, alone), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Settings, CanvasRuns,
+                         ::testing::Combine(::testing::ValuesIn(Drawings), ::testing::ValuesIn(Settings)),
+                         [](const auto& row) {
+                             return std::string(std::get<0>(row.param).Name) +
+                                    std::get<1>(row.param).Name;
+                         });
 
 // A shape drawn again after another context drew over it must come back.
 TEST(CanvasRepeatsAcrossContexts, AShapeDrawnOverElsewhereIsDrawnAgain) {
