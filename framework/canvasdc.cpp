@@ -116,19 +116,21 @@ bool ClipToCanvas(const TCanvasBits& bits, TPoint& from, TPoint& to) {
 // value for several points in a row.
 class TMappingMemo {
 public:
-    explicit TMappingMemo(const TAxisMapping& mapping) : Mapping(mapping), Device(mapping(0)) {}
+    explicit TMappingMemo(const TAxisMapping& mapping) : Mapping(mapping) {}
     int operator()(int logical) {
-        if (logical != Logical) {
+        if (logical != Logical || !Known) {
             Logical = logical;
             Device = Mapping(logical);
+            Known = true;
         }
         return Device;
     }
 
 private:
     TAxisMapping Mapping;
+    bool Known = false;
     int Logical = 0;
-    int Device;
+    int Device = 0;
 };
 
 } // namespace
