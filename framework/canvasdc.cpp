@@ -111,28 +111,6 @@ bool ClipToCanvas(const TCanvasBits& bits, TPoint& from, TPoint& to) {
     return true;
 }
 
-// One axis's mapping that keeps the last value it mapped. Along a dense
-// curve each end of a segment and each edge of a symbol keeps its logical
-// value for several points in a row.
-class TMappingMemo {
-public:
-    explicit TMappingMemo(const TAxisMapping& mapping) : Mapping(mapping) {}
-    int operator()(int logical) {
-        if (logical != Logical || !Known) {
-            Logical = logical;
-            Device = Mapping(logical);
-            Known = true;
-        }
-        return Device;
-    }
-
-private:
-    TAxisMapping Mapping;
-    bool Known = false;
-    int Logical = 0;
-    int Device = 0;
-};
-
 } // namespace
 
 TCanvasDC::TCanvasDC(QImage& canvas) : Canvas(canvas) {
@@ -455,16 +433,15 @@ void TCanvasDC::DrawCurveRun(std::span<const TCurveShape> shapes) {
     const std::uint32_t penPixel = 0xFF000000u | penOp.Rgb, brushPixel = 0xFF000000u | brushOp.Rgb;
     const TEllipseStamp* stamp = nullptr;
     const TEllipseShape* ellipse = nullptr;
-    TMappingMemo fromX(XMapping()), fromY(YMapping()), toX(XMapping()), toY(YMapping());
-    TMappingMemo leftX(XMapping()), topY(YMapping()), rightX(XMapping()), bottomY(YMapping());
+    Mapped.Follow(XMapping(), YMapping());
     for (const TCurveShape& shape : shapes) {
         if (last.Kind != TShapeKind::Other && shape == last.Logical)
             continue;
         if (shape.Kind == TCurveShape::TKind::Segment) {
             if (shape.A == shape.B)
                 continue;
-            const TPoint a{fromX(shape.A.X), fromY(shape.A.Y)};
-            const TPoint b{toX(shape.B.X), toY(shape.B.Y)};
+            const TPoint a = Mapped.SegmentFrom(shape.A);
+            const TPoint b = Mapped.SegmentTo(shape.B);
             if (a == b)
                 continue;
             const TRect covered{std::min(a.X, b.X) - 1, std::min(a.Y, b.Y) - 1,
@@ -475,9 +452,7 @@ void TCanvasDC::DrawCurveRun(std::span<const TCurveShape> shapes) {
             StrokeLine(a, b, pattern);
             count(covered);
         } else {
-            const int x0 = leftX(shape.A.X), y0 = topY(shape.A.Y);
-            const int x1 = rightX(shape.B.X), y1 = bottomY(shape.B.Y);
-            const TRect box{std::min(x0, x1), std::min(y0, y1), std::max(x0, x1), std::max(y0, y1)};
+            const TRect box = Mapped.SymbolBox(shape.A, shape.B);
             const int w = box.Width(), h = box.Height();
             if (w <= 0 || h <= 0)
                 continue;

@@ -5,6 +5,7 @@
 #include "framework/ellipsestamp.h"
 #include "framework/gdi/dc.h"
 #include "framework/pixelop.h"
+#include "framework/shapemapping.h"
 
 #include <array>
 #include <cstddef>
@@ -102,6 +103,8 @@ private:
     // The same for the symbols of curves drawn in runs, in their colours.
     const TEllipseStamp& EllipseStamp(int width, int height, std::uint32_t pen, std::uint32_t brush);
     std::vector<std::unique_ptr<TEllipseStamp>> EllipseStamps;
+    // The corners of curve shapes as mapped last.
+    TShapeMapping Mapped;
     static constexpr std::size_t MaxKeptShapes = 8;
     std::array<TKeptShape, MaxKeptShapes> KeptShapes;
     std::size_t KeptCount = 0;

@@ -57,6 +57,7 @@ public:
             v = Scale(v);
         return Clamp(v + ViewportOrg);
     }
+    friend bool operator==(const TAxisMapping&, const TAxisMapping&) = default;
 
 private:
     // v * viewport extent / window extent, rounded: floor((|a| + |c| / 2) /
