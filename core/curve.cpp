@@ -75,6 +75,12 @@ public:
 
     int Gdi(double v) const { return Fits ? static_cast<int>(v) : ToGdi(v); }
 
+    // Whether the point lies in the square (NaN does not); without a branch
+    // for each edge, as a dense curve crosses none of them.
+    bool Contains(double lx, double ly) const {
+        return (lx >= Square.XLo) & (lx <= Square.XHi) & (ly >= Square.YLo) & (ly <= Square.YHi);
+    }
+
     // "Lies right of the square" as drawing stops on it. NaN is no
     // position at all, so it does not count as beyond the right edge.
     bool NotRight(double lx) const { return !(lx > Right); }
@@ -104,10 +110,7 @@ private:
 constexpr std::size_t ShapesPerRun = 256;
 
 inline bool TCurve::DrawSymbolAt(double lx, double ly, TPass& pass) {
-    const TSquare& sq = pass.Square;
-    // Written so that NaN fails the test and is never drawn.
-    const bool inside = lx >= sq.XLo && lx <= sq.XHi && ly >= sq.YLo && ly <= sq.YHi;
-    if (inside && Dc) {
+    if (pass.Contains(lx, ly) && Dc) {
         pass.Add(TCurveShape::TKind::Symbol, {pass.Gdi(lx - pass.Rx), pass.Gdi(ly - pass.Ry)},
                  {pass.Gdi(lx + pass.Rx), pass.Gdi(ly + pass.Ry)});
     }
@@ -124,9 +127,7 @@ inline bool TCurve::DrawSegmentTo(double lx, double ly, TPass& pass) {
     PenY = ly;
     // A dense curve in view has millions of segments inside the square,
     // which clipping would leave as they are.
-    const TSquare& sq = pass.Square;
-    const bool inside = x0 >= sq.XLo && x0 <= sq.XHi && x1 >= sq.XLo && x1 <= sq.XHi &&
-                        y0 >= sq.YLo && y0 <= sq.YHi && y1 >= sq.YLo && y1 <= sq.YHi;
+    const bool inside = pass.Contains(x0, y0) & pass.Contains(x1, y1);
     if ((inside || ClipSegment(x0, y0, x1, y1)) && Dc)
         pass.Add(TCurveShape::TKind::Segment, {pass.Gdi(x0), pass.Gdi(y0)},
                  {pass.Gdi(x1), pass.Gdi(y1)});
@@ -303,14 +304,15 @@ void TCurve::Draw() {
     PenY = scale.ToLogicalY(first->Y);
     std::array<TCurveShape, ShapesPerRun> room;
     TPass pass(Dc, Pen, room);
-    if (DrawSymbols)
+    const bool lines = DrawLines != 0, symbols = DrawSymbols != 0;
+    if (symbols)
         DrawSymbolAt(PenX, PenY, pass);
     for (const TCurvePoint* p = first + 1; p <= last; ++p) {
         const double lx = scale.ToLogicalX(p->X);
         const double ly = scale.ToLogicalY(p->Y);
-        if (DrawLines && !DrawSegmentTo(lx, ly, pass) && RightwardOnly)
+        if (lines && !DrawSegmentTo(lx, ly, pass) && RightwardOnly)
             break;
-        if (DrawSymbols && !DrawSymbolAt(lx, ly, pass) && RightwardOnly)
+        if (symbols && !DrawSymbolAt(lx, ly, pass) && RightwardOnly)
             break;
     }
 }

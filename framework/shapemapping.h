@@ -2,8 +2,9 @@
 
 #include "framework/gdi/dc.h"
 
+#include <algorithm>
 #include <array>
-#include <cstddef>
+#include <utility>
 
 // Maps the corners of curve shapes to device pixels with a context's
 // mapping, keeping the last two values of each corner (a segment's ends, a
@@ -18,7 +19,11 @@ public:
     TPoint SegmentFrom(TPoint logical) { return {From[0](X, logical.X), From[1](Y, logical.Y)}; }
     TPoint SegmentTo(TPoint logical) { return {To[0](X, logical.X), To[1](Y, logical.Y)}; }
     // The device box of an ellipse, edges ordered.
-    TRect SymbolBox(TPoint a, TPoint b);
+    TRect SymbolBox(TPoint a, TPoint b) {
+        const int x0 = First[0](X, a.X), y0 = First[1](Y, a.Y);
+        const int x1 = Second[0](X, b.X), y1 = Second[1](Y, b.Y);
+        return {std::min(x0, x1), std::min(y0, y1), std::max(x0, x1), std::max(y0, y1)};
+    }
 
 private:
     class TCorner {
