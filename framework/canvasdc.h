@@ -29,7 +29,8 @@ class QString;
 // through QPainter, with antialiasing off; text is in the application's
 // font. A line or ellipse drawn with the copy mix mode again while nothing
 // drawn since has touched its pixels (the symbols of points that land on
-// one pixel) is skipped: it could not change one.
+// one pixel) is skipped: it could not change one. Curves hand their shapes
+// over in runs, drawn without a call per shape.
 class TCanvasDC : public TDC {
 public:
     explicit TCanvasDC(QImage& canvas);
