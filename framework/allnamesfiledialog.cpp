@@ -20,6 +20,7 @@
 
 namespace {
 
+// The extra list has room for about this many names before it scrolls.
 constexpr int ListRows = 4;
 
 } // namespace
