@@ -1,45 +1,11 @@
 #include "framework/filename.h"
 
+#include "framework/nonutf8names.h"
+
 namespace {
 
 constexpr char32_t EscapeBase = 0xDC00;
 constexpr char32_t Replacement = 0xFFFD;
-
-bool IsContinuation(unsigned char byte) {
-    return (byte & 0xC0) == 0x80;
-}
-
-// The length of the well-formed UTF-8 sequence at `at`, its code point in
-// `code`; 0 when the bytes there are not one (overlong forms and encoded
-// surrogates are not).
-std::size_t Utf8Sequence(const std::string& bytes, std::size_t at, char32_t& code) {
-    const auto lead = static_cast<unsigned char>(bytes[at]);
-    std::size_t length = 0;
-    char32_t least = 0;
-    if (lead < 0x80) {
-        code = lead;
-        return 1;
-    } else if ((lead & 0xE0) == 0xC0) {
-        length = 2, least = 0x80, code = lead & 0x1F;
-    } else if ((lead & 0xF0) == 0xE0) {
-        length = 3, least = 0x800, code = lead & 0x0F;
-    } else if ((lead & 0xF8) == 0xF0) {
-        length = 4, least = 0x10000, code = lead & 0x07;
-    } else {
-        return 0;
-    }
-    if (bytes.size() - at < length)
-        return 0;
-    for (std::size_t i = 1; i < length; ++i) {
-        const auto next = static_cast<unsigned char>(bytes[at + i]);
-        if (!IsContinuation(next))
-            return 0;
-        code = (code << 6) | (next & 0x3F);
-    }
-    if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-        return 0;
-    return length;
-}
 
 void AppendUtf8(std::string& out, char32_t code) {
     if (code < 0x80) {

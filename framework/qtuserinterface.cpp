@@ -1,5 +1,6 @@
 #include "framework/qtuserinterface.h"
 
+#include "framework/allnamesfiledialog.h"
 #include "framework/filename.h"
 #include "framework/gdi/messagebox.h"
 #include "framework/window.h"
@@ -79,7 +80,7 @@ int TQtUserInterface::MessageBox(TWindow* owner, const std::string& text,
 
 bool TQtUserInterface::GetFileName(TWindow* owner, const TOpenSaveDialog::TData& data, bool save,
                                    std::string& chosen) {
-    QFileDialog dialog(OwnerWidget(owner));
+    TAllNamesFileDialog dialog(OwnerWidget(owner));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setNameFilters(NameFilters(data));

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -69,6 +70,13 @@ public:
     std::uint8_t* GetBits() { return Block.get() + HeaderBytes + TableBytes; }
     const std::uint8_t* GetBits() const { return Block.get() + HeaderBytes + TableBytes; }
 
+    // Gives the image a new block of the same size: the header and colour
+    // table are copied into it, `makeBits(oldBits, newBits)` writes its
+    // pixel bits from the old ones, and the old block goes. False, with the
+    // image unchanged and makeBits not called, when the new block cannot be
+    // allocated. For work that would otherwise copy the bits aside first.
+    template <class TMakeBits> bool RemakeBits(TMakeBits makeBits);
+
     // The image as a blit source for StretchBlt (40-byte header: the colour
     // table then holds RGBQUAD entries).
     TDibBits GetBlitSource() const;
@@ -89,3 +97,14 @@ private:
     int NumColors = 0;
     bool OldStyle = false;
 };
+
+template <class TMakeBits> bool TDib::RemakeBits(TMakeBits makeBits) {
+    const std::size_t infoBytes = std::size_t{HeaderBytes} + TableBytes;
+    TGlobalBlock fresh = AllocGlobalBlock(infoBytes + SizeImage);
+    if (!fresh)
+        return false;
+    std::memcpy(fresh.get(), Block.get(), infoBytes);
+    makeBits(static_cast<const std::uint8_t*>(GetBits()), fresh.get() + infoBytes);
+    Block = std::move(fresh);
+    return true;
+}

@@ -1,9 +1,10 @@
 #include "image/pixelrotation.h"
 
 #include "image/dib.h"
-#include "image/globalblock.h"
 
+#include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
 #include <stdexcept>
 
@@ -48,6 +49,32 @@ std::uint8_t MostFrequentOf(std::int64_t length, int samples, TPixelAt pixel) {
     return static_cast<std::uint8_t>(best);
 }
 
+// The first of bytes[from] .. bytes[end - 1] that is not `fill` (eight
+// copies of it in fillWord), or end. Most of a scanned page is its paper,
+// so it is passed over 32 bytes at a time.
+inline std::int64_t SkipFill(const std::uint8_t* bytes, std::int64_t from, std::int64_t end,
+                             std::uint8_t fill, std::uint64_t fillWord) {
+    const auto differ = [&](std::int64_t at) {
+        std::uint64_t word;
+        std::memcpy(&word, bytes + at, 8);
+        return word ^ fillWord;
+    };
+    std::int64_t at = from;
+    while (at + 32 <= end && (differ(at) | differ(at + 8) | differ(at + 16) | differ(at + 24)) == 0)
+        at += 32;
+    for (; at + 8 <= end; at += 8)
+        if (const std::uint64_t d = differ(at); d != 0) {
+            // The lowest differing byte in memory order.
+            if constexpr (std::endian::native == std::endian::little)
+                return at + std::countr_zero(d) / 8;
+            else
+                return at + std::countl_zero(d) / 8;
+        }
+    while (at < end && bytes[at] == fill)
+        ++at;
+    return at;
+}
+
 // Pixels of Bits (1, 4 or 8) bits packed into bytes, the first pixel in
 // the highest bits, as the image holds them.
 template <int Bits> struct TPacked {
@@ -72,10 +99,79 @@ template <int Bits> struct TPacked {
     }
 };
 
+// Where the pixel x columns right of the centre, in a row whose offset t
+// from the centre is turned to ts and tc, goes: the same arithmetic for the
+// pixels and for the bounds of their reach. With square pixels the division
+// by the aspect is by 1, which changes nothing, so it is left out.
+struct TTurned {
+    double X;
+    double Y;
+};
+
+template <bool SquarePixels>
+inline TTurned Turned(double x, double ts, double tc, double sine, double cosine, double aspect) {
+    return {x * cosine - ts, SquarePixels ? x * sine + tc : (x * sine + tc) / aspect};
+}
+
+// The linear indexes the pixels of one source row can be turned to, worked
+// out from the row's two ends turned: each turned coordinate follows the
+// column monotonically, rounding included, so its extremes are at the
+// ends. Exact when every pixel of the row stays well within 64-bit
+// arithmetic (then none is dropped as too far out); otherwise nothing is
+// known.
+struct TRowReach {
+    bool Exact = false;
+    std::int64_t Lowest = 0;
+    std::int64_t Highest = 0;
+};
+
+TRowReach ReachOfRow(TTurned first, TTurned last, std::int64_t w, std::int64_t centreX,
+                     std::int64_t centreY) {
+    constexpr double Near = 1125899906842624.0; // 2^50: sums of such stay exact
+    const auto indexAt = [&](double x, double y, double& at) {
+        if (!(std::fabs(x) < Near && std::fabs(y) < Near))
+            return false;
+        const double rowStart = static_cast<double>(NearestHalfDown(y) + centreY) *
+                                static_cast<double>(w);
+        const auto column = static_cast<double>(NearestHalfDown(x) + centreX);
+        at = rowStart + column;
+        return std::fabs(rowStart) < Near && std::fabs(column) < Near;
+    };
+    double lowest = 0.0;
+    double highest = 0.0;
+    if (!indexAt(std::min(first.X, last.X), std::min(first.Y, last.Y), lowest) ||
+        !indexAt(std::max(first.X, last.X), std::max(first.Y, last.Y), highest))
+        return {};
+    return {true, static_cast<std::int64_t>(lowest), static_cast<std::int64_t>(highest)};
+}
+
+// Calls place(column, value) for every pixel of a source row of rowBytes
+// bytes whose value is not the background.
+template <int Bits, class TPlace>
+inline void ForEachInk(const std::uint8_t* line, std::int64_t rowBytes, std::uint8_t background,
+                       TPlace place) {
+    using TPixels = TPacked<Bits>;
+    const std::uint8_t fill = TPixels::Fill(background);
+    std::uint64_t fillWord;
+    std::memset(&fillWord, fill, sizeof fillWord);
+    for (std::int64_t byte = 0; byte < rowBytes; ++byte) {
+        if (line[byte] == fill) {
+            byte = SkipFill(line, byte, rowBytes, fill, fillWord);
+            if (byte == rowBytes)
+                return;
+        }
+        for (std::int64_t col = byte * TPixels::PerByte; col < (byte + 1) * TPixels::PerByte;
+             ++col)
+            if (const std::uint8_t v = TPixels::Get(line, col); v != background)
+                place(col, v);
+    }
+}
+
 // The turning loop of Rotate2DMatrix on pixels packed Bits to the bit, so
-// that a picture turns from one copy of its own bits into its bits. With
-// square pixels the division by the aspect is by 1, which changes nothing,
-// so it is left out.
+// that a picture turns from its bits into a block of the same size. The
+// target takes the background only just ahead of the pixels that may land
+// there, so that those land in memory still in the cache; a row whose
+// every pixel lands inside the matrix needs no checks on the way.
 template <int Bits, bool SquarePixels>
 void TurnPixels(const std::uint8_t* source, std::uint8_t* target, std::int64_t w,
                 std::int64_t h, std::int64_t centreX, std::int64_t centreY,
@@ -83,10 +179,17 @@ void TurnPixels(const std::uint8_t* source, std::uint8_t* target, std::int64_t w
     using TPixels = TPacked<Bits>;
     const std::int64_t n = w * h;
     const std::int64_t rowBytes = w / TPixels::PerByte;
-    const std::uint8_t fill = TPixels::Fill(background);
-    std::uint64_t fillWord;
-    std::memset(&fillWord, fill, sizeof fillWord);
-    std::memset(target, fill, static_cast<std::size_t>(n / TPixels::PerByte));
+    std::int64_t filledBytes = 0;
+    const auto fillUpTo = [&](std::int64_t end) {
+        const std::int64_t bytes = (end + TPixels::PerByte - 1) / TPixels::PerByte;
+        if (bytes > filledBytes) {
+            std::memset(target + filledBytes, TPixels::Fill(background),
+                        static_cast<std::size_t>(bytes - filledBytes));
+            filledBytes = bytes;
+        }
+    };
+    const double leftX = static_cast<double>(-centreX);
+    const double rightX = static_cast<double>(w - 1 - centreX);
     // The row part of the target index changes only when the turned row
     // does, which along a source row is rarely.
     std::int64_t lastRow = INT64_MIN;
@@ -97,38 +200,43 @@ void TurnPixels(const std::uint8_t* source, std::uint8_t* target, std::int64_t w
         const double t = static_cast<double>(row - centreY) * aspect;
         const double ts = t * sine;
         const double tc = t * cosine;
-        for (std::int64_t byte = 0; byte < rowBytes; ++byte) {
-            // Most of a scanned page is its paper: eight bytes of it at a
-            // time are passed over.
-            std::uint64_t word;
-            while (byte + 8 <= rowBytes && (std::memcpy(&word, line + byte, 8), word == fillWord))
-                byte += 8;
-            if (byte == rowBytes || line[byte] == fill)
-                continue;
-            for (std::int64_t col = byte * TPixels::PerByte; col < (byte + 1) * TPixels::PerByte;
-                 ++col) {
-                const std::uint8_t v = TPixels::Get(line, col);
-                if (v == background)
-                    continue;
-                const double x = static_cast<double>(col - centreX);
-                const double turnedX = x * cosine - ts;
-                const double turnedY = SquarePixels ? x * sine + tc : (x * sine + tc) / aspect;
-                if (!(std::fabs(turnedX) < FarOut && std::fabs(turnedY) < FarOut))
-                    continue;
-                const std::int64_t y = NearestHalfDown(turnedY);
-                if (y != lastRow) {
-                    lastRow = y;
-                    rowInRange = !__builtin_mul_overflow(y + centreY, w, &rowBase);
-                }
-                std::int64_t i = 0;
-                if (!rowInRange ||
-                    __builtin_add_overflow(rowBase, NearestHalfDown(turnedX) + centreX, &i))
-                    continue;
-                if (i >= 0 && i < n)
-                    TPixels::Set(target, i, v);
-            }
+        const auto turn = [&](std::int64_t col) {
+            return Turned<SquarePixels>(static_cast<double>(col - centreX), ts, tc, sine, cosine,
+                                        aspect);
+        };
+        const TRowReach reach =
+            ReachOfRow(Turned<SquarePixels>(leftX, ts, tc, sine, cosine, aspect),
+                       Turned<SquarePixels>(rightX, ts, tc, sine, cosine, aspect), w, centreX,
+                       centreY);
+        fillUpTo(reach.Exact ? std::clamp<std::int64_t>(reach.Highest + 1, 0, n) : n);
+        if (reach.Exact && reach.Lowest >= 0 && reach.Highest < n) {
+            ForEachInk<Bits>(line, rowBytes, background, [&](std::int64_t col, std::uint8_t v) {
+                const TTurned turned = turn(col);
+                TPixels::Set(target,
+                             (NearestHalfDown(turned.Y) + centreY) * w +
+                                 NearestHalfDown(turned.X) + centreX,
+                             v);
+            });
+            continue;
         }
+        ForEachInk<Bits>(line, rowBytes, background, [&](std::int64_t col, std::uint8_t v) {
+            const TTurned turned = turn(col);
+            if (!(std::fabs(turned.X) < FarOut && std::fabs(turned.Y) < FarOut))
+                return;
+            const std::int64_t y = NearestHalfDown(turned.Y);
+            if (y != lastRow) {
+                lastRow = y;
+                rowInRange = !__builtin_mul_overflow(y + centreY, w, &rowBase);
+            }
+            std::int64_t i = 0;
+            if (!rowInRange ||
+                __builtin_add_overflow(rowBase, NearestHalfDown(turned.X) + centreX, &i))
+                return;
+            if (i >= 0 && i < n)
+                TPixels::Set(target, i, v);
+        });
     }
+    fillUpTo(n);
 }
 
 template <int Bits>
@@ -151,14 +259,14 @@ double CheckedCosine(double sine, int cosSign, double aspect) {
     return cosSign * std::sqrt(1.0 - sine * sine);
 }
 
-// Turns a picture's w x h pixels of Bits bits from a copy of them into
-// them, about the most frequent value.
+// Turns a picture's w x h pixels of Bits bits from `from` into `to`,
+// about the most frequent value.
 template <int Bits>
-void TurnPicture(const std::uint8_t* copy, std::uint8_t* bits, std::int64_t w, std::int64_t h,
+void TurnPicture(const std::uint8_t* from, std::uint8_t* to, std::int64_t w, std::int64_t h,
                  TPoint centre, double sine, double cosine, double aspect) {
     const std::uint8_t background =
-        MostFrequentOf(w * h, 256, [copy](std::int64_t i) { return TPacked<Bits>::Get(copy, i); });
-    TurnPixels<Bits>(copy, bits, w, h, centre.X, centre.Y, background, sine, cosine, aspect);
+        MostFrequentOf(w * h, 256, [from](std::int64_t i) { return TPacked<Bits>::Get(from, i); });
+    TurnPixels<Bits>(from, to, w, h, centre.X, centre.Y, background, sine, cosine, aspect);
 }
 
 } // namespace
@@ -225,25 +333,22 @@ std::vector<TUserMessage> RotateImage(TDib& dib, TPoint centre, double sine, int
         return messages;
     }
 
-    // The picture turns from one copy of its bits straight into its bits,
-    // packed as they are: one more picture's memory at any bit count.
+    // The picture turns from its bits as they are into a new block that
+    // then takes their place: one more picture's memory at any bit count.
     const double aspect = xResolution / yResolution;
     const double cosine = CheckedCosine(sine, cosSign, aspect);
-    const auto bytes = static_cast<std::size_t>(dib.GetSizeImage());
-    const TGlobalBlock copy = AllocGlobalBlock(bytes);
-    if (!copy) {
-        messages.push_back(Problem("Not enough memory. Sorry, cannot rotate the image!", "Error"));
-        return messages;
-    }
-    std::memcpy(copy.get(), dib.GetBits(), bytes);
     const std::int64_t rowBits = (std::int64_t{dib.GetWidth()} * bits + 31) / 32 * 32;
     const std::int64_t w = rowBits / bits;
     const std::int64_t h = dib.GetHeight();
-    if (bits == 1)
-        TurnPicture<1>(copy.get(), dib.GetBits(), w, h, centre, sine, cosine, aspect);
-    else if (bits == 4)
-        TurnPicture<4>(copy.get(), dib.GetBits(), w, h, centre, sine, cosine, aspect);
-    else
-        TurnPicture<8>(copy.get(), dib.GetBits(), w, h, centre, sine, cosine, aspect);
+    const bool turned = dib.RemakeBits([&](const std::uint8_t* from, std::uint8_t* to) {
+        if (bits == 1)
+            TurnPicture<1>(from, to, w, h, centre, sine, cosine, aspect);
+        else if (bits == 4)
+            TurnPicture<4>(from, to, w, h, centre, sine, cosine, aspect);
+        else
+            TurnPicture<8>(from, to, w, h, centre, sine, cosine, aspect);
+    });
+    if (!turned)
+        messages.push_back(Problem("Not enough memory. Sorry, cannot rotate the image!", "Error"));
     return messages;
 }

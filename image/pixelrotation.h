@@ -9,13 +9,13 @@
 
 class TDib;
 
-// Turning the background image's pixels by a small angle, in place: every
+// Turning the background image's pixels by a small angle: every
 // pixel (padding pixels included) that differs from the picture's most
 // frequent value is moved on its own to its nearest turned place, and
-// places no pixel reaches take that value. The picture turns from one copy
-// of its bits, packed as they are, straight into its bits, so a turn needs
-// one more picture's memory whatever the bit count. Lengths and indexes
-// are 64-bit throughout.
+// places no pixel reaches take that value. The picture turns from its
+// bits, packed as they are, straight into a new block that then takes
+// their place, so a turn needs one more picture's memory whatever the bit
+// count. Lengths and indexes are 64-bit throughout.
 
 // Nearest integer, halves rounded down: 2.5 gives 2, -2.5 gives -3.
 inline double RoundHalfDown(double v) {
@@ -56,9 +56,10 @@ void Rotate2DMatrix(const std::uint8_t* source, std::uint8_t* target, int width,
                     int centreX, int centreY, std::uint8_t background, double sine, int cosSign,
                     double aspect);
 
-// Turns the image's pixel bits in place about `centre` (column, and row
-// counted from the bottom of the picture: the left and top of the shown
-// part). The header, colour table and size stay. Returns the messages to
+// Turns the image's pixel bits about `centre` (column, and row counted from
+// the bottom of the picture: the left and top of the shown part). The
+// header, colour table and size stay; the image's block is a new one after
+// a turn, so pointers into the old one must be taken again. Returns the messages to
 // show: a warning about the resolution fields (turning goes on with square
 // pixels), or the refusal that left the image unchanged. An invalid sine
 // passes Rotate2DMatrix's std::invalid_argument on, the image unchanged.

@@ -12,6 +12,10 @@
 # shellcheck shell=bash disable=SC2154,SC2317
 
 readonly BACKGROUND='#C0C0C0'
+# Under load the X server can hand keys to a window that has just appeared
+# before the program takes them, and they are lost. A step whose window is
+# still open and active this many seconds after its keys sends them again.
+readonly RETRY_AFTER=10
 
 require_tools python3:python3 timeout:coreutils
 start_session "${check_name%-check}"
@@ -43,6 +47,10 @@ menu_open() {
 menu_command() {
     activate "$window"
     xdotool key --clearmodifiers "alt+$1"
+    if ! wait_for "$RETRY_AFTER" menu_open && is_active "$window"; then
+        say "Alt+$1 opened no menu within $RETRY_AFTER s; pressing it again"
+        xdotool key --clearmodifiers "alt+$1"
+    fi
     wait_for "$PATIENCE" menu_open || fail "the menu of Alt+$1 did not open"
     xdotool key "$2"
     wait_for "$PATIENCE" not menu_open || fail "the menu of Alt+$1 stayed open after $2"
@@ -61,6 +69,12 @@ type_file_name() {
     activate "$dialog"
     xdotool type --delay 10 "$2"
     xdotool key Return
+    if ! wait_for "$RETRY_AFTER" window_closed "$dialog" && is_active "$dialog"; then
+        say "the file dialog \"$1\" took no name within $RETRY_AFTER s; typing it again"
+        xdotool key --clearmodifiers ctrl+a
+        xdotool type --delay 10 "$2"
+        xdotool key Return
+    fi
     wait_for "$PATIENCE" window_closed "$dialog" ||
         fail "the file dialog \"$1\" stayed open after typing $2 and Enter"
 }

@@ -1,10 +1,14 @@
 #include "framework/gdi/globalmemory.h"
 
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <new>
 #include <utility>
+
+#include <sys/mman.h>
+#include <unistd.h>
 
 namespace {
 
@@ -34,10 +38,30 @@ TBlockHeader* HeaderOf(void* block) {
     return reinterpret_cast<TBlockHeader*>(static_cast<char*>(block) - HeaderBytes);
 }
 
+// Blocks this large (pictures, their copies, long curves) always get a
+// mapping of their own from malloc, and touching one a small page at a time
+// costs more than the work done in it. They ask for large pages, which
+// fault hundreds of times more rarely.
+constexpr std::size_t LargeBlock = std::size_t{32} << 20;
+
+// Gives the advice for the whole pages within the bytes at raw. Only a
+// hint: a system that lacks the feature or refuses leaves things as they
+// were, and the block is good either way.
+void Advise(void* raw, std::size_t bytes, int advice) {
+    const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
+    const auto start = reinterpret_cast<std::uintptr_t>(raw);
+    const std::uintptr_t begin = (start + page - 1) / page * page;
+    const std::uintptr_t end = (start + bytes) / page * page;
+    if (end > begin)
+        madvise(reinterpret_cast<void*>(begin), end - begin, advice);
+}
+
 void* Resize(TBlockHeader* header, std::size_t room) {
     void* raw = std::realloc(header, HeaderBytes + room);
     if (!raw)
         return nullptr;
+    if (HeaderBytes + room >= LargeBlock)
+        Advise(raw, HeaderBytes + room, MADV_HUGEPAGE);
     auto* fresh = static_cast<TBlockHeader*>(raw);
     fresh->Room = room;
     return reinterpret_cast<char*>(fresh) + HeaderBytes;
@@ -48,7 +72,12 @@ void* Resize(TBlockHeader* header, std::size_t room) {
 void* GlobalAllocBlock(std::size_t bytes) {
     if (bytes == 0 || bytes > MaxRoom || !Allowed(bytes))
         return nullptr;
-    return Resize(nullptr, bytes);
+    void* block = Resize(nullptr, bytes);
+    // The taker fills a fresh block whole, so a large one is made resident
+    // in one call rather than by a fault at every page.
+    if (block && HeaderBytes + bytes >= LargeBlock)
+        Advise(HeaderOf(block), HeaderBytes + bytes, MADV_POPULATE_WRITE);
+    return block;
 }
 
 void* GlobalReAllocBlock(void* block, std::size_t bytes) {

@@ -54,6 +54,25 @@ TEST_F(GlobalMemory, RefusedRequestsLeaveTheBlockAsItWas) {
     GlobalFreeBlock(nullptr);
 }
 
+// Blocks the size of a picture are handled with advice to the system about
+// their pages; what they hold must come through it, grown or not.
+TEST_F(GlobalMemory, LargeBlocksKeepTheirContentsWhenGrown) {
+    constexpr std::size_t large = std::size_t{40} << 20;
+    constexpr std::size_t larger = large + (std::size_t{8} << 20);
+    auto* block = static_cast<std::uint8_t*>(GlobalAllocBlock(large));
+    ASSERT_NE(block, nullptr);
+    for (std::size_t i = 0; i < large; i += 4093)
+        block[i] = static_cast<std::uint8_t>(i / 4093);
+    block[large - 1] = 0xA5;
+    auto* grown = static_cast<std::uint8_t*>(GlobalReAllocBlock(block, larger));
+    ASSERT_NE(grown, nullptr);
+    for (std::size_t i = 0; i < large; i += 4093)
+        ASSERT_EQ(grown[i], static_cast<std::uint8_t>(i / 4093)) << i;
+    EXPECT_EQ(grown[large - 1], 0xA5);
+    grown[larger - 1] = 1;
+    GlobalFreeBlock(grown);
+}
+
 TEST_F(GlobalMemory, ImpossibleSizesAreRefused) {
     EXPECT_EQ(GlobalAllocBlock(0), nullptr);
     EXPECT_EQ(GlobalAllocBlock(SIZE_MAX), nullptr);

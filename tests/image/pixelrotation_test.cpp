@@ -1,5 +1,6 @@
 #include "testimages.h"
 
+#include "image/pixelcopy.h"
 #include "image/pixelrotation.h"
 
 #include <algorithm>
@@ -132,6 +133,10 @@ TEST(Rotate2DMatrix, AgreesWithAReferenceWorkedOutAnotherWay) {
         {40, 80, 13, 70, 0.3, -1, 1.0},      {50, 50, 25, 25, 0.05, 1, 2.0},
         {50, 50, 25, 25, -0.05, 1, 0.5},     {31, 17, -10, 40, 0.9, 1, 1.7},
         {128, 16, 64, 8, 1.0, 1, 1.0},       {16, 128, 3, 3, -1.0, -1, 1.0},
+        // Tall enough that the target is filled many rows ahead of the
+        // pixels turned into it.
+        {300, 200, 0, 0, -0.0624, 1, 1.0},   {300, 200, 150, 100, 0.0624, 1, 0.8},
+        {200, 300, 199, 0, 0.2, -1, 1.0},
     };
     for (const TCase& c : cases)
         for (std::uint8_t background : {std::uint8_t{0}, std::uint8_t{3}}) {
@@ -436,7 +441,40 @@ TEST_F(RotateImageTest, TurnsWithOneMorePictureOfMemoryAtEveryDepth) {
         const auto dib = Picture(rows, bits);
         Requests.clear();
         EXPECT_TRUE(RotateImage(*dib, {3, 2}, 0.05, 1).empty());
-        EXPECT_EQ(Requests, std::vector<std::size_t>{dib->GetSizeImage()}) << bits << " bits";
+        const auto block =
+            static_cast<std::size_t>(dib->GetBits() - dib->GetInfo()) + dib->GetSizeImage();
+        EXPECT_EQ(Requests, std::vector<std::size_t>{block}) << bits << " bits";
+    }
+}
+
+// The turned bits come in a block of their own, which takes the header and
+// colour table along; the recall copy taken before still undoes the turn.
+TEST_F(RotateImageTest, TheTurnedBlockKeepsHeaderAndColoursAndRecallUndoesIt) {
+    auto rows = Blank(40, 12);
+    rows[5][9] = 1;
+    rows[2][30] = 1;
+    const std::pair<std::uint32_t, int> kinds[] = {{40, 1}, {40, 4}, {40, 8}, {12, 1}, {12, 8}};
+    for (auto [headerBytes, bits] : kinds) {
+        TBmp bmp;
+        bmp.HeaderBytes = headerBytes;
+        bmp.BitCount = static_cast<std::uint16_t>(bits);
+        bmp.Width = 40;
+        bmp.Height = 12;
+        bmp.XPelsPerMeter = 3000;
+        bmp.Bits = Packed(rows, bits);
+        const auto dib = Read(bmp);
+        ASSERT_TRUE(dib);
+        const auto infoOf = [](const TDib& d) { return Matrix(d.GetInfo(), d.GetBits()); };
+        const Matrix info = infoOf(*dib);
+        const Matrix before = BitsOf(*dib);
+        TPixelCopy recall;
+        ASSERT_TRUE(recall.Take(*dib));
+        RotateImage(*dib, {3, 2}, 0.5, 1);
+        EXPECT_NE(BitsOf(*dib), before) << headerBytes << "-byte header, " << bits << " bits";
+        EXPECT_EQ(infoOf(*dib), info);
+        EXPECT_EQ(dib->GetXPelsPerMeter(), headerBytes == 40 ? 3000 : 0);
+        EXPECT_TRUE(recall.CopyBackTo(*dib));
+        EXPECT_EQ(BitsOf(*dib), before);
     }
 }
 

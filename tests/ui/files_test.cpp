@@ -17,7 +17,11 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QKeyEvent>
+#include <QListWidget>
 #include <QMainWindow>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <QToolButton>
 #include <QWidget>
@@ -344,6 +348,66 @@ TEST_F(FilesTest, TheRealSaveDialogHandsBackALatin1NameUnchanged) {
     std::string chosen;
     EXPECT_TRUE(TQtUserInterface().GetFileName(nullptr, data, true, chosen));
     EXPECT_EQ(chosen, data.FileName);
+}
+
+// Replacing a file whose name Qt cannot find still asks first; No keeps
+// the dialog open.
+TEST_F(FilesTest, TheRealSaveDialogAsksBeforeReplacingALatin1Name) {
+    TOpenSaveDialog::TData data(OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, DataFilter, "", "dat");
+    data.FileName = WriteText("caf\xe9.dat", "1 2\n").string();
+    QString question;
+    bool keptOpen = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        QTimer::singleShot(0, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                question = box->text();
+                box->button(QMessageBox::No)->click();
+            }
+        });
+        QMetaObject::invokeMethod(dialog, "accept");
+        keptOpen = dialog->isVisible();
+        dialog->reject();
+    });
+    std::string chosen;
+    EXPECT_FALSE(TQtUserInterface().GetFileName(nullptr, data, true, chosen));
+    EXPECT_TRUE(keptOpen);
+    EXPECT_EQ(question,
+              QStringLiteral("caf\u00e9.dat already exists.\nDo you want to replace it?"));
+}
+
+// The real Open Data dialog lists a name Qt's own view leaves out under
+// that view, readable; picking it and pressing Enter opens it.
+TEST_F(FilesTest, TheRealOpenDialogOffersALatin1NameAndOpensIt) {
+    WriteText("caf\xe9.dat", "1 2\n");
+    WriteText("caf\xe9.csv", "3 4\n");
+    WriteText("plain.dat", "5 6\n");
+    Ui->RealFileDialogs = true;
+    QStringList offered;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        const auto pick = [&] {
+            dialog->setDirectory(QString::fromStdString(ConfigDir.string()));
+            auto* list = dialog->findChild<QListWidget*>(QStringLiteral("nonUtf8Files"));
+            ASSERT_NE(list, nullptr);
+            ASSERT_TRUE(list->isVisible());
+            for (int i = 0; i < list->count(); ++i)
+                offered << list->item(i)->text();
+            ASSERT_EQ(list->count(), 1);
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                              list->visualItemRect(list->item(0)).center());
+            QTest::keyClick(list, Qt::Key_Return);
+        };
+        pick();
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+    Command(CM_OPENDATA);
+    EXPECT_EQ(offered, QStringList{QStringLiteral("caf\u00e9.dat")});
+    ASSERT_NE(Probe().Curve(0), nullptr);
+    EXPECT_EQ(Points(0), (std::vector<TCurvePoint>{{1, 2}}));
 }
 
 // The reading draws every point into the window as it comes; a repaint

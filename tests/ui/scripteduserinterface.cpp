@@ -1,6 +1,7 @@
 #include "scripteduserinterface.h"
 
 #include "framework/gdi/messagebox.h"
+#include "framework/qtuserinterface.h"
 
 #include <gtest/gtest.h>
 
@@ -18,9 +19,11 @@ int TScriptedUserInterface::MessageBox(TWindow*, const std::string& text,
     return answer;
 }
 
-bool TScriptedUserInterface::GetFileName(TWindow*, const TOpenSaveDialog::TData& data, bool save,
-                                         std::string& chosen) {
+bool TScriptedUserInterface::GetFileName(TWindow* owner, const TOpenSaveDialog::TData& data,
+                                         bool save, std::string& chosen) {
     FileDialogs.push_back({data, save});
+    if (RealFileDialogs)
+        return TQtUserInterface().GetFileName(owner, data, save, chosen);
     if (FileAnswers.empty()) {
         ADD_FAILURE() << "unexpected file dialog";
         return false;

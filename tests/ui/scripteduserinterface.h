@@ -40,6 +40,8 @@ public:
     };
     std::vector<TFileDialog> FileDialogs;
     std::deque<std::optional<std::string>> FileAnswers;
+    // Shows the program's real file dialogs instead (still recorded).
+    bool RealFileDialogs = false;
     // Runs while a message box is up, before it is answered, as the event
     // loop of a real box would (a repaint, a resize).
     std::function<void()> DuringBox;
