@@ -425,12 +425,15 @@ void TCanvasDC::DrawCurveRun(std::span<const TCurveShape> shapes) {
                        : covered;
         drew = true;
     };
+    // A symbol wholly on the canvas is copied; one reaching over its edges
+    // is filled span by span, clipped.
+    const TPenStyle style = GetPen().Style;
     const TPixelOp penOp = PenOp(*this);
     const bool filled = GetBrush().Style == BS_SOLID;
     const TPixelOp brushOp = BrushOp(*this);
-    // A symbol of a solid pen and brush wholly on the canvas is copied.
-    const bool stamped = filled && GetPen().Style == PS_SOLID;
-    const std::uint32_t penPixel = 0xFF000000u | penOp.Rgb, brushPixel = 0xFF000000u | brushOp.Rgb;
+    const std::uint32_t penPixel = 0xFF000000u | penOp.Rgb;
+    const std::optional<std::uint32_t> brushPixel =
+        filled ? std::optional<std::uint32_t>(0xFF000000u | brushOp.Rgb) : std::nullopt;
     const TEllipseStamp* stamp = nullptr;
     const TEllipseShape* ellipse = nullptr;
     Mapped.Follow(XMapping(), YMapping());
@@ -448,7 +451,7 @@ void TCanvasDC::DrawCurveRun(std::span<const TCurveShape> shapes) {
                                 std::max(a.X, b.X) + 1, std::max(a.Y, b.Y) + 1};
             if (shownAlready(shape, TShapeKind::Line, {a.X, a.Y, b.X, b.Y}, covered))
                 continue;
-            TPenPattern pattern(GetPen().Style);
+            TPenPattern pattern(style);
             StrokeLine(a, b, pattern);
             count(covered);
         } else {
@@ -459,14 +462,14 @@ void TCanvasDC::DrawCurveRun(std::span<const TCurveShape> shapes) {
             const TRect covered{box.Left, box.Top, box.Right - 1, box.Bottom - 1};
             if (shownAlready(shape, TShapeKind::Ellipse, box, covered))
                 continue;
-            if (stamped && box.Left >= 0 && box.Top >= 0 && box.Right <= Bits.Width &&
+            if (box.Left >= 0 && box.Top >= 0 && box.Right <= Bits.Width &&
                 box.Bottom <= Bits.Height) {
-                if (!stamp || !stamp->Matches(w, h, penPixel, brushPixel))
-                    stamp = &EllipseStamp(w, h, penPixel, brushPixel);
+                if (!stamp || !stamp->Matches(w, h, style, penPixel, brushPixel))
+                    stamp = &EllipseStamp(w, h, style, penPixel, brushPixel);
                 stamp->CopyTo(Bits, box.Left, box.Top);
             } else {
-                if (!ellipse || !ellipse->Matches(w, h, GetPen().Style))
-                    ellipse = &EllipseShape(w, h, GetPen().Style);
+                if (!ellipse || !ellipse->Matches(w, h, style))
+                    ellipse = &EllipseShape(w, h, style);
                 if (filled)
                     FillSpans(box, ellipse->Interior(), brushOp);
                 FillSpans(box, ellipse->OutlineSpans(), penOp);
@@ -489,15 +492,15 @@ const TEllipseShape& TCanvasDC::EllipseShape(int width, int height, TPenStyle st
     return *EllipseShapes.back();
 }
 
-const TEllipseStamp& TCanvasDC::EllipseStamp(int width, int height, std::uint32_t pen,
-                                             std::uint32_t brush) {
+const TEllipseStamp& TCanvasDC::EllipseStamp(int width, int height, TPenStyle style,
+                                             std::uint32_t pen, std::optional<std::uint32_t> brush) {
     for (const auto& stamp : EllipseStamps)
-        if (stamp->Matches(width, height, pen, brush))
+        if (stamp->Matches(width, height, style, pen, brush))
             return *stamp;
     constexpr std::size_t MaxStamps = 16;
     if (EllipseStamps.size() == MaxStamps)
         EllipseStamps.erase(EllipseStamps.begin());
-    EllipseStamps.push_back(std::make_unique<TEllipseStamp>(width, height, pen, brush));
+    EllipseStamps.push_back(std::make_unique<TEllipseStamp>(width, height, style, pen, brush));
     return *EllipseStamps.back();
 }
 

@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -102,7 +103,8 @@ private:
     const TEllipseShape& EllipseShape(int width, int height, TPenStyle style);
     std::vector<std::unique_ptr<TEllipseShape>> EllipseShapes;
     // The same for the symbols of curves drawn in runs, in their colours.
-    const TEllipseStamp& EllipseStamp(int width, int height, std::uint32_t pen, std::uint32_t brush);
+    const TEllipseStamp& EllipseStamp(int width, int height, TPenStyle style, std::uint32_t pen,
+                                      std::optional<std::uint32_t> brush);
     std::vector<std::unique_ptr<TEllipseStamp>> EllipseStamps;
     // The corners of curve shapes as mapped last.
     TShapeMapping Mapped;

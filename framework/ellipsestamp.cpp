@@ -1,32 +1,44 @@
 #include "framework/ellipsestamp.h"
 
 #include <algorithm>
+#include <cstddef>
 
-TEllipseStamp::TEllipseStamp(int width, int height, std::uint32_t pen, std::uint32_t brush)
-    : Width(width), Height(height), Pen(pen), Brush(brush) {
-    const TEllipseShape shape(width, height, PS_SOLID);
-    Rows = shape.Filled();
-    for (const TEllipseShape::TSpan& row : Rows)
-        Pixels.insert(Pixels.end(), static_cast<std::size_t>(row.Right - row.Left + 1), pen);
-    // Each row has at most one interior run, and the rows are in order.
-    std::size_t start = 0;
-    auto interior = shape.Interior().begin();
-    for (const TEllipseShape::TSpan& row : Rows) {
-        if (interior != shape.Interior().end() && interior->Y == row.Y) {
-            std::fill(Pixels.begin() + static_cast<std::ptrdiff_t>(start + interior->Left - row.Left),
-                      Pixels.begin() + static_cast<std::ptrdiff_t>(start + interior->Right - row.Left + 1),
-                      brush);
-            ++interior;
+TEllipseStamp::TEllipseStamp(int width, int height, TPenStyle style, std::uint32_t pen,
+                             std::optional<std::uint32_t> brush)
+    : Width(width), Height(height), Style(style), Pen(pen), Brush(brush) {
+    const TEllipseShape shape(width, height, style);
+    // Every pixel drawn is opaque, so 0 marks one left alone. The outline
+    // and the interior never share a pixel.
+    std::vector<std::uint32_t> box(static_cast<std::size_t>(width) * height, 0);
+    const auto paint = [&](const std::vector<TEllipseShape::TSpan>& spans, std::uint32_t pixel) {
+        for (const TEllipseShape::TSpan& s : spans)
+            std::fill(box.begin() + s.Y * width + s.Left, box.begin() + s.Y * width + s.Right + 1,
+                      pixel);
+    };
+    if (brush)
+        paint(shape.Interior(), *brush);
+    paint(shape.OutlineSpans(), pen);
+    for (int y = 0; y < height; ++y) {
+        const std::uint32_t* const row = box.data() + static_cast<std::ptrdiff_t>(y) * width;
+        for (int x = 0; x < width;) {
+            if (row[x] == 0) {
+                ++x;
+                continue;
+            }
+            const int start = x;
+            while (x < width && row[x] != 0)
+                ++x;
+            Runs.push_back({y, start, x - 1});
+            Pixels.insert(Pixels.end(), row + start, row + x);
         }
-        start += static_cast<std::size_t>(row.Right - row.Left + 1);
     }
 }
 
 void TEllipseStamp::CopyTo(const TCanvasBits& bits, int left, int top) const {
     const std::uint32_t* from = Pixels.data();
-    for (const TEllipseShape::TSpan& row : Rows) {
-        const int count = row.Right - row.Left + 1;
-        std::copy_n(from, count, bits.Row(top + row.Y) + left + row.Left);
+    for (const TEllipseShape::TSpan& run : Runs) {
+        const int count = run.Right - run.Left + 1;
+        std::copy_n(from, count, bits.Row(top + run.Y) + left + run.Left);
         from += count;
     }
 }

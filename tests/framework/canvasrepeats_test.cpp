@@ -182,12 +182,12 @@ const TSetting Settings[] = {
     {"SymbolsAndLines"},
     Setting("SymbolsOnly", [](TSetting& s) { s.Lines = false; }),
     Setting("LinesOnly", [](TSetting& s) { s.Symbols = false; }),
-    // Zoomed in, a symbol has an inside to fill.
+    // Zoomed in, a symbol has an inside to fill and an outline to pattern.
     Setting("FilledSymbols",
             [](TSetting& s) { s.Brush = {TColor(0, 0, 255), BS_SOLID}, s.Zoomed = true; }),
     Setting("HollowSymbols",
             [](TSetting& s) { s.Brush = {TColor(0, 0, 255), BS_HOLLOW}, s.Zoomed = true; }),
-    Setting("DottedPen", [](TSetting& s) { s.Wavy.Style = PS_DOT; }),
+    Setting("DottedPen", [](TSetting& s) { s.Wavy.Style = PS_DOT, s.Zoomed = true; }),
     Setting("LogAxes", [](TSetting& s) { s.Axes = TAxisKind::Log10, s.Min = 1; }),
     Setting("PointsOffTheSquare", [](TSetting& s) { s.Min = 30, s.Max = 60; }),
     Setting("ZoomedView", [](TSetting& s) { s.Zoomed = true; }),
