@@ -127,8 +127,8 @@ inline bool TCurve::DrawSegmentTo(double lx, double ly, TPass& pass) {
     PenY = ly;
     // A dense curve in view has millions of segments inside the square,
     // which clipping would leave as they are.
-    const bool inside = pass.Contains(x0, y0) & pass.Contains(x1, y1);
-    if ((inside || ClipSegment(x0, y0, x1, y1)) && Dc)
+    const bool fromInside = pass.Contains(x0, y0), toInside = pass.Contains(x1, y1);
+    if (((fromInside & toInside) || ClipSegment(x0, y0, x1, y1)) && Dc)
         pass.Add(TCurveShape::TKind::Segment, {pass.Gdi(x0), pass.Gdi(y0)},
                  {pass.Gdi(x1), pass.Gdi(y1)});
     return pass.NotRight(lx);

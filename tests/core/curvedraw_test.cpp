@@ -1,6 +1,7 @@
 #include "framework/gdi/recordingdc.h"
 #include "testcurves.h"
 
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -97,6 +98,23 @@ TEST_F(CurveDraw, DrawRepeatsWhatAddingDrew) {
     ASSERT_EQ(Dc.Calls().size(), added);
     for (std::size_t i = 0; i < added; ++i)
         EXPECT_EQ(Dc.Calls()[i].Points, whileAdding[i].Points) << "call " << i;
+}
+
+// A repaint hands a long curve over in runs; a context that draws every
+// call sees the calls adding the points made, each with the curve's pen.
+TEST_F(CurveDraw, ALongCurveDrawsCallForCallWhatAddingDrew) {
+    for (int i = 0; i < 1000; ++i)
+        Curve.AddPoint(i * 0.1, 50 + 40 * std::sin(i * 0.05));
+    const std::vector<TRecordingDC::TCall> whileAdding = Dc.Calls();
+    Dc.Clear();
+    Curve.Draw();
+    ASSERT_EQ(Dc.Calls().size(), whileAdding.size());
+    for (std::size_t i = 0; i < whileAdding.size(); ++i) {
+        EXPECT_EQ(Dc.Calls()[i].Op, whileAdding[i].Op) << "call " << i;
+        EXPECT_EQ(Dc.Calls()[i].Points, whileAdding[i].Points) << "call " << i;
+        EXPECT_EQ(Dc.Calls()[i].Pen, Yellow) << "call " << i;
+    }
+    EXPECT_EQ(Dc.GetPen(), TPen{});
 }
 
 TEST_F(CurveDraw, RightwardOnlyEndsACurveAtItsFirstExitToTheRight) {
