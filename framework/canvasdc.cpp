@@ -404,6 +404,8 @@ void TCanvasDC::DrawCurveShapes(std::span<const TCurveShape> shapes, const TPen*
 // changed is counted once, as one box.
 void TCanvasDC::DrawCurveRun(std::span<const TCurveShape> shapes) {
     struct TShown {
+        // At first a segment without length, which no shape compared with
+        // it can be.
         TCurveShape Logical;
         TShapeKind Kind = TShapeKind::Other;
         TRect Device;
@@ -434,14 +436,13 @@ void TCanvasDC::DrawCurveRun(std::span<const TCurveShape> shapes) {
     const std::uint32_t penPixel = 0xFF000000u | penOp.Rgb;
     const std::optional<std::uint32_t> brushPixel =
         filled ? std::optional<std::uint32_t>(0xFF000000u | brushOp.Rgb) : std::nullopt;
-    const TEllipseStamp* stamp = nullptr;
+    // Rounding gives a symbol's box one of two sizes, in turns.
+    std::array<const TEllipseStamp*, 2> stamps{};
     const TEllipseShape* ellipse = nullptr;
     Mapped.Follow(XMapping(), YMapping());
     for (const TCurveShape& shape : shapes) {
-        if (last.Kind != TShapeKind::Other && shape == last.Logical)
-            continue;
         if (shape.Kind == TCurveShape::TKind::Segment) {
-            if (shape.A == shape.B)
+            if (shape.A == shape.B || shape == last.Logical)
                 continue;
             const TPoint a = Mapped.SegmentFrom(shape.A);
             const TPoint b = Mapped.SegmentTo(shape.B);
@@ -455,6 +456,8 @@ void TCanvasDC::DrawCurveRun(std::span<const TCurveShape> shapes) {
             StrokeLine(a, b, pattern);
             count(covered);
         } else {
+            if (shape == last.Logical)
+                continue;
             const TRect box = Mapped.SymbolBox(shape.A, shape.B);
             const int w = box.Width(), h = box.Height();
             if (w <= 0 || h <= 0)
@@ -464,9 +467,12 @@ void TCanvasDC::DrawCurveRun(std::span<const TCurveShape> shapes) {
                 continue;
             if (box.Left >= 0 && box.Top >= 0 && box.Right <= Bits.Width &&
                 box.Bottom <= Bits.Height) {
-                if (!stamp || !stamp->Matches(w, h, style, penPixel, brushPixel))
-                    stamp = &EllipseStamp(w, h, style, penPixel, brushPixel);
-                stamp->CopyTo(Bits, box.Left, box.Top);
+                if (!stamps[0] || !stamps[0]->Matches(w, h, style, penPixel, brushPixel)) {
+                    std::swap(stamps[0], stamps[1]);
+                    if (!stamps[0] || !stamps[0]->Matches(w, h, style, penPixel, brushPixel))
+                        stamps[0] = &EllipseStamp(w, h, style, penPixel, brushPixel);
+                }
+                stamps[0]->CopyTo(Bits, box.Left, box.Top);
             } else {
                 if (!ellipse || !ellipse->Matches(w, h, style))
                     ellipse = &EllipseShape(w, h, style);
