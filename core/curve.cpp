@@ -48,6 +48,15 @@ double SymbolRadius(double low, double high) {
 
 } // namespace
 
+// A point in logical units, worked out once for the segment that ends on
+// it, its symbol and the segment that starts from it: whether it lies in
+// the square and, only then, its truncation.
+struct TCurve::TPlaced {
+    double X, Y;
+    bool Inside;
+    TPoint Gdi;
+};
+
 // One drawing call or pass over a curve: the graph square and the
 // symbols' radii, which stay for the pass, and the shapes to draw, handed
 // to the context in runs as long as the room given, and whatever is left
@@ -81,6 +90,11 @@ public:
         return (lx >= Square.XLo) & (lx <= Square.XHi) & (ly >= Square.YLo) & (ly <= Square.YHi);
     }
 
+    TPlaced Place(double lx, double ly) const {
+        const bool inside = Contains(lx, ly);
+        return {lx, ly, inside, inside ? TPoint{Gdi(lx), Gdi(ly)} : TPoint{}};
+    }
+
     // "Lies right of the square" as drawing stops on it. NaN is no
     // position at all, so it does not count as beyond the right edge.
     bool NotRight(double lx) const { return !(lx > Right); }
@@ -109,29 +123,34 @@ private:
 // nothing per shape, few enough to stay in the nearest cache.
 constexpr std::size_t ShapesPerRun = 256;
 
-inline bool TCurve::DrawSymbolAt(double lx, double ly, TPass& pass) {
-    if (pass.Contains(lx, ly) && Dc) {
-        pass.Add(TCurveShape::TKind::Symbol, {pass.Gdi(lx - pass.Rx), pass.Gdi(ly - pass.Ry)},
-                 {pass.Gdi(lx + pass.Rx), pass.Gdi(ly + pass.Ry)});
+inline bool TCurve::DrawSymbolAt(const TPlaced& at, TPass& pass) {
+    if (at.Inside && Dc) {
+        pass.Add(TCurveShape::TKind::Symbol, {pass.Gdi(at.X - pass.Rx), pass.Gdi(at.Y - pass.Ry)},
+                 {pass.Gdi(at.X + pass.Rx), pass.Gdi(at.Y + pass.Ry)});
     }
-    return pass.NotRight(lx);
+    return pass.NotRight(at.X);
 }
 
-inline bool TCurve::DrawSegmentTo(double lx, double ly, TPass& pass) {
-    if (lx == PenX && ly == PenY)
-        return pass.NotRight(lx);
-    if (PenX > lx)
+// From is where the pen is (PenX, PenY), and moves on with it.
+inline bool TCurve::DrawSegmentTo(TPlaced& from, const TPlaced& to, TPass& pass) {
+    if (to.X == PenX && to.Y == PenY)
+        return pass.NotRight(to.X);
+    if (PenX > to.X)
         RightwardOnly = 0;
-    double x0 = PenX, y0 = PenY, x1 = lx, y1 = ly;
-    PenX = lx;
-    PenY = ly;
+    double x0 = PenX, y0 = PenY, x1 = to.X, y1 = to.Y;
+    PenX = to.X;
+    PenY = to.Y;
     // A dense curve in view has millions of segments inside the square,
     // which clipping would leave as they are.
-    const bool fromInside = pass.Contains(x0, y0), toInside = pass.Contains(x1, y1);
-    if (((fromInside & toInside) || ClipSegment(x0, y0, x1, y1)) && Dc)
+    if (from.Inside && to.Inside) {
+        if (Dc)
+            pass.Add(TCurveShape::TKind::Segment, from.Gdi, to.Gdi);
+    } else if (ClipSegment(x0, y0, x1, y1) && Dc) {
         pass.Add(TCurveShape::TKind::Segment, {pass.Gdi(x0), pass.Gdi(y0)},
                  {pass.Gdi(x1), pass.Gdi(y1)});
-    return pass.NotRight(lx);
+    }
+    from = to;
+    return pass.NotRight(to.X);
 }
 
 TCurve::TCurve(std::uint32_t increment) : Increment(increment == 0 ? 1 : increment) {}
@@ -204,15 +223,16 @@ void TCurve::AddPoint(double x, double y) {
         PenX = GraphScale.ToLogicalX(x);
         PenY = GraphScale.ToLogicalY(y);
         if (DrawSymbols)
-            DrawSymbolAt(PenX, PenY, pass);
+            DrawSymbolAt(pass.Place(PenX, PenY), pass);
     } else {
         WidenBounds(x, y);
-        const double lx = GraphScale.ToLogicalX(x);
-        const double ly = GraphScale.ToLogicalY(y);
-        if (DrawLines)
-            DrawSegmentTo(lx, ly, pass);
+        const TPlaced at = pass.Place(GraphScale.ToLogicalX(x), GraphScale.ToLogicalY(y));
+        if (DrawLines) {
+            TPlaced pen = pass.Place(PenX, PenY);
+            DrawSegmentTo(pen, at, pass);
+        }
         if (DrawSymbols)
-            DrawSymbolAt(lx, ly, pass);
+            DrawSymbolAt(at, pass);
     }
     ++Count;
     Lock();
@@ -280,13 +300,16 @@ void TCurve::UpdateBounds() {
 bool TCurve::DrawSymbol(const TCurvePoint& point) {
     std::array<TCurveShape, 1> room;
     TPass pass(Dc, Pen, room);
-    return DrawSymbolAt(GraphScale.ToLogicalX(point.X), GraphScale.ToLogicalY(point.Y), pass);
+    return DrawSymbolAt(pass.Place(GraphScale.ToLogicalX(point.X), GraphScale.ToLogicalY(point.Y)),
+                        pass);
 }
 
 bool TCurve::DrawSegment(const TCurvePoint& point) {
     std::array<TCurveShape, 1> room;
     TPass pass(Dc, Pen, room);
-    return DrawSegmentTo(GraphScale.ToLogicalX(point.X), GraphScale.ToLogicalY(point.Y), pass);
+    TPlaced pen = pass.Place(PenX, PenY);
+    return DrawSegmentTo(
+        pen, pass.Place(GraphScale.ToLogicalX(point.X), GraphScale.ToLogicalY(point.Y)), pass);
 }
 
 // Each point is converted once for its segment and its symbol: on a log
@@ -305,14 +328,14 @@ void TCurve::Draw() {
     std::array<TCurveShape, ShapesPerRun> room;
     TPass pass(Dc, Pen, room);
     const bool lines = DrawLines != 0, symbols = DrawSymbols != 0;
+    TPlaced pen = pass.Place(PenX, PenY);
     if (symbols)
-        DrawSymbolAt(PenX, PenY, pass);
+        DrawSymbolAt(pen, pass);
     for (const TCurvePoint* p = first + 1; p <= last; ++p) {
-        const double lx = scale.ToLogicalX(p->X);
-        const double ly = scale.ToLogicalY(p->Y);
-        if (lines && !DrawSegmentTo(lx, ly, pass) && RightwardOnly)
+        const TPlaced at = pass.Place(scale.ToLogicalX(p->X), scale.ToLogicalY(p->Y));
+        if (lines && !DrawSegmentTo(pen, at, pass) && RightwardOnly)
             break;
-        if (symbols && !DrawSymbolAt(lx, ly, pass) && RightwardOnly)
+        if (symbols && !DrawSymbolAt(at, pass) && RightwardOnly)
             break;
     }
 }

@@ -61,13 +61,14 @@ public:
 
 private:
     class TPass;
+    struct TPlaced;
     void Lock();
     bool GrowFor(std::uint32_t count);
     void WidenBounds(double x, double y);
-    // The drawing of DrawSymbol and DrawSegment at a point already turned
-    // into logical units, in one drawing pass.
-    bool DrawSymbolAt(double lx, double ly, TPass& pass);
-    bool DrawSegmentTo(double lx, double ly, TPass& pass);
+    // The drawing of DrawSymbol and DrawSegment at points already placed
+    // in logical units, in one drawing pass.
+    bool DrawSymbolAt(const TPlaced& at, TPass& pass);
+    bool DrawSegmentTo(TPlaced& from, const TPlaced& to, TPass& pass);
 
     TCurvePoint* DataHandle = nullptr;
     TCurvePoint* FirstPoint = nullptr;
