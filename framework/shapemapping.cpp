@@ -1,8 +1,6 @@
 #include "framework/shapemapping.h"
 
-void TShapeMapping::Follow(const TAxisMapping& x, const TAxisMapping& y) {
-    if (x == X && y == Y)
-        return;
+void TShapeMapping::StartOver(const TAxisMapping& x, const TAxisMapping& y) {
     X = x;
     Y = y;
     for (std::array<TCorner, 2>* corner : {&From, &To, &First, &Second})

@@ -14,7 +14,10 @@
 class TShapeMapping {
 public:
     // Starts over when the context's mapping changed since the last run.
-    void Follow(const TAxisMapping& x, const TAxisMapping& y);
+    void Follow(const TAxisMapping& x, const TAxisMapping& y) {
+        if (!(x == X && y == Y))
+            StartOver(x, y);
+    }
 
     TPoint SegmentFrom(TPoint logical) { return {From[0](X, logical.X), From[1](Y, logical.Y)}; }
     TPoint SegmentTo(TPoint logical) { return {To[0](X, logical.X), To[1](Y, logical.Y)}; }
@@ -26,6 +29,8 @@ public:
     }
 
 private:
+    void StartOver(const TAxisMapping& x, const TAxisMapping& y);
+
     class TCorner {
     public:
         int operator()(const TAxisMapping& mapping, int logical) {
