@@ -184,7 +184,7 @@ bool TCurve::GrowFor(std::uint32_t count) {
         DataHandle = static_cast<TCurvePoint*>(GlobalAllocBlock(Increment * sizeof(TCurvePoint)));
         return DataHandle != nullptr;
     }
-    if (count % Increment != 0)
+    if (CountPastStep != 0)
         return true;
     if (count > std::numeric_limits<std::uint32_t>::max() - Increment)
         return false; // Count could not number the new points
@@ -235,6 +235,7 @@ void TCurve::AddPoint(double x, double y) {
             DrawSymbolAt(at, pass);
     }
     ++Count;
+    CountPastStep = CountPastStep + 1 == Increment ? 0 : CountPastStep + 1;
     Lock();
     *LastPoint = point;
     AtEnd = 0;
@@ -253,6 +254,7 @@ void TCurve::DeleteLastPoint() {
     AtEnd = 0;
     OutOfMemory = 0;
     --Count;
+    CountPastStep = CountPastStep == 0 ? Increment - 1 : CountPastStep - 1;
     const bool strictlyInside = XMin < last.X && last.X < XMax && YMin < last.Y && last.Y < YMax;
     if (!strictlyInside)
         UpdateBounds();
@@ -263,6 +265,7 @@ void TCurve::Reset() {
     DataHandle = nullptr;
     FirstPoint = LastPoint = CursorPoint = nullptr;
     Count = 0;
+    CountPastStep = 0;
     Cursor = 1;
     AtEnd = 1;
     OutOfMemory = 0;

@@ -77,6 +77,9 @@ private:
     std::uint32_t Increment;
     std::uint32_t Cursor = 1;
     std::uint32_t Count = 0;
+    // Count % Increment, followed as Count changes: a point read is added
+    // without a division.
+    std::uint32_t CountPastStep = 0;
     double PenX = 0.0;
     double PenY = 0.0;
     int AtEnd = 1;

@@ -28,8 +28,14 @@ bool Allowed(std::size_t bytes) {
 // place and realloc would copy it whole at every step: quadratic. Growing the
 // room by an eighth at least whenever a request does not fit makes the
 // copying linear in the end size, at the price of at most an eighth unused.
+//
+// A block of a mebibyte or more lives in pages mapped for it alone, and
+// grows by moving those pages rather than copying its bytes; malloc would
+// keep such blocks in its heap once others of their size were freed, and
+// copy them at every growth.
 struct alignas(std::max_align_t) TBlockHeader {
     std::size_t Room;
+    bool Mapped;
 };
 constexpr std::size_t HeaderBytes = sizeof(TBlockHeader);
 constexpr std::size_t MaxRoom = std::numeric_limits<std::size_t>::max() - HeaderBytes;
@@ -56,14 +62,47 @@ void Advise(void* raw, std::size_t bytes, int advice) {
         madvise(reinterpret_cast<void*>(begin), end - begin, advice);
 }
 
+constexpr std::size_t MappedBlock = std::size_t{1} << 20;
+static_assert(LargeBlock >= MappedBlock);
+
+std::size_t MappedLength(std::size_t bytes) {
+    const auto page = static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
+    return (bytes + page - 1) / page * page;
+}
+
+// Pages of their own for bytes (header included) in place of the block at
+// header, which may be none; null when the system has none to give, the old
+// block then untouched.
+void* Map(TBlockHeader* header, std::size_t bytes) {
+    if (bytes > std::numeric_limits<std::size_t>::max() / 2)
+        return nullptr;
+    const std::size_t length = MappedLength(bytes);
+    void* raw = nullptr;
+    if (header && header->Mapped) {
+        raw = mremap(header, MappedLength(HeaderBytes + header->Room), length, MREMAP_MAYMOVE);
+    } else {
+        raw = mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        if (raw != MAP_FAILED && header) {
+            std::memcpy(raw, header, HeaderBytes + header->Room);
+            std::free(header);
+        }
+    }
+    return raw == MAP_FAILED ? nullptr : raw;
+}
+
 void* Resize(TBlockHeader* header, std::size_t room) {
-    void* raw = std::realloc(header, HeaderBytes + room);
+    const std::size_t bytes = HeaderBytes + room;
+    const bool mapped = bytes >= MappedBlock;
+    void* raw = mapped ? Map(header, bytes) : std::realloc(header, bytes);
     if (!raw)
         return nullptr;
-    if (HeaderBytes + room >= LargeBlock)
-        Advise(raw, HeaderBytes + room, MADV_HUGEPAGE);
+    // Large blocks are mapped; the advice covers the whole mapping, for a
+    // mapping split by advice in two could not be moved whole.
+    if (bytes >= LargeBlock)
+        Advise(raw, MappedLength(bytes), MADV_HUGEPAGE);
     auto* fresh = static_cast<TBlockHeader*>(raw);
     fresh->Room = room;
+    fresh->Mapped = mapped;
     return reinterpret_cast<char*>(fresh) + HeaderBytes;
 }
 
@@ -98,8 +137,13 @@ void* GlobalReAllocBlock(void* block, std::size_t bytes) {
 }
 
 void GlobalFreeBlock(void* block) {
-    if (block)
-        std::free(HeaderOf(block));
+    if (!block)
+        return;
+    TBlockHeader* header = HeaderOf(block);
+    if (header->Mapped)
+        munmap(header, MappedLength(HeaderBytes + header->Room));
+    else
+        std::free(header);
 }
 
 TAllocationHook SetAllocationHook(TAllocationHook hook) {

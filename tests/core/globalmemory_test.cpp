@@ -73,6 +73,26 @@ TEST_F(GlobalMemory, LargeBlocksKeepTheirContentsWhenGrown) {
     GlobalFreeBlock(grown);
 }
 
+// A block that outgrows the heap moves into pages of its own, and is grown
+// there by moving them.
+TEST_F(GlobalMemory, ABlockKeepsItsContentsAsItOutgrowsTheHeap) {
+    std::size_t size = std::size_t{256} << 10;
+    auto* block = static_cast<std::uint32_t*>(GlobalAllocBlock(size));
+    ASSERT_NE(block, nullptr);
+    for (std::size_t i = 0; i < size / 4; ++i)
+        block[i] = static_cast<std::uint32_t>(i);
+    for (std::size_t grown = size; grown < (std::size_t{4} << 20); grown += grown / 2) {
+        block = static_cast<std::uint32_t*>(GlobalReAllocBlock(block, grown));
+        ASSERT_NE(block, nullptr);
+        for (std::size_t i = size / 4; i < grown / 4; ++i)
+            block[i] = static_cast<std::uint32_t>(i);
+        size = grown;
+    }
+    for (std::size_t i = 0; i < size / 4; ++i)
+        ASSERT_EQ(block[i], i);
+    GlobalFreeBlock(block);
+}
+
 TEST_F(GlobalMemory, ImpossibleSizesAreRefused) {
     EXPECT_EQ(GlobalAllocBlock(0), nullptr);
     EXPECT_EQ(GlobalAllocBlock(SIZE_MAX), nullptr);
