@@ -487,27 +487,31 @@ void TCanvasDC::DrawCurveRun(std::span<const TCurveShape> shapes) {
         Drew(last.Kind, last.Device, last.Covered, changed);
 }
 
+namespace {
+
+// The kept item that matches, or a new one made with the arguments; the
+// oldest goes when there are 16.
+template <class T, class... TArgs>
+const T& KeptOrMade(std::vector<std::unique_ptr<T>>& kept, const TArgs&... args) {
+    for (const auto& item : kept)
+        if (item->Matches(args...))
+            return *item;
+    constexpr std::size_t MaxKept = 16;
+    if (kept.size() == MaxKept)
+        kept.erase(kept.begin());
+    kept.push_back(std::make_unique<T>(args...));
+    return *kept.back();
+}
+
+} // namespace
+
 const TEllipseShape& TCanvasDC::EllipseShape(int width, int height, TPenStyle style) {
-    for (const auto& shape : EllipseShapes)
-        if (shape->Matches(width, height, style))
-            return *shape;
-    constexpr std::size_t MaxShapes = 16;
-    if (EllipseShapes.size() == MaxShapes)
-        EllipseShapes.erase(EllipseShapes.begin());
-    EllipseShapes.push_back(std::make_unique<TEllipseShape>(width, height, style));
-    return *EllipseShapes.back();
+    return KeptOrMade(EllipseShapes, width, height, style);
 }
 
 const TEllipseStamp& TCanvasDC::EllipseStamp(int width, int height, TPenStyle style,
                                              std::uint32_t pen, std::optional<std::uint32_t> brush) {
-    for (const auto& stamp : EllipseStamps)
-        if (stamp->Matches(width, height, style, pen, brush))
-            return *stamp;
-    constexpr std::size_t MaxStamps = 16;
-    if (EllipseStamps.size() == MaxStamps)
-        EllipseStamps.erase(EllipseStamps.begin());
-    EllipseStamps.push_back(std::make_unique<TEllipseStamp>(width, height, style, pen, brush));
-    return *EllipseStamps.back();
+    return KeptOrMade(EllipseStamps, width, height, style, pen, brush);
 }
 
 void TCanvasDC::StretchBlt(int destX, int destY, int destWidth, int destHeight,
