@@ -177,18 +177,18 @@ void TCurve::Lock() {
     LastPoint = (DataHandle && Count > 0) ? DataHandle + (Count - 1) : nullptr;
 }
 
-// Makes room for point number count + 1: a first block of Increment points,
-// or Increment more whenever the block is exactly full.
-bool TCurve::GrowFor(std::uint32_t count) {
-    if (count == 0) {
+// Makes room for one more point: a first block of Increment points, or
+// Increment more whenever the block is exactly full.
+bool TCurve::GrowForNextPoint() {
+    if (Count == 0) {
         DataHandle = static_cast<TCurvePoint*>(GlobalAllocBlock(Increment * sizeof(TCurvePoint)));
         return DataHandle != nullptr;
     }
     if (CountPastStep != 0)
         return true;
-    if (count > std::numeric_limits<std::uint32_t>::max() - Increment)
+    if (Count > std::numeric_limits<std::uint32_t>::max() - Increment)
         return false; // Count could not number the new points
-    std::size_t bytes = (static_cast<std::size_t>(count) + Increment) * sizeof(TCurvePoint);
+    std::size_t bytes = (static_cast<std::size_t>(Count) + Increment) * sizeof(TCurvePoint);
     void* grown = GlobalReAllocBlock(DataHandle, bytes);
     if (!grown)
         return false;
@@ -210,7 +210,7 @@ void TCurve::WidenBounds(double x, double y) {
 void TCurve::AddPoint(double x, double y) {
     if (OutOfMemory)
         return;
-    if (!GrowFor(Count)) {
+    if (!GrowForNextPoint()) {
         OutOfMemory = 1;
         return;
     }

@@ -63,7 +63,7 @@ private:
     class TPass;
     struct TPlaced;
     void Lock();
-    bool GrowFor(std::uint32_t count);
+    bool GrowForNextPoint();
     void WidenBounds(double x, double y);
     // The drawing of DrawSymbol and DrawSegment at points already placed
     // in logical units, in one drawing pass.
