@@ -130,6 +130,11 @@ TView CurrentView(const TRect& shown) {
             shown, GraphScale.GetXKind(), GraphScale.GetYKind()};
 }
 
+bool FitsPicture(const TRect& shown, TSize picture) {
+    return shown.Left >= 0 && shown.Top >= 0 && shown.Left < shown.Right &&
+           shown.Top < shown.Bottom && shown.Right <= picture.Cx && shown.Bottom <= picture.Cy;
+}
+
 void ApplyViewScale(const TView& view) {
     GraphScale.SetScale(0, GraphExtent, GraphExtent, 0, view.XMin, view.YMin, view.XMax, view.YMax,
                         view.XKind, view.YKind);

@@ -20,6 +20,10 @@ struct TView {
 // The ranges and axis kinds of GraphScale together with the given shown part.
 TView CurrentView(const TRect& shown);
 
+// Whether shown is a non-empty part lying wholly inside a picture of the
+// given size.
+bool FitsPicture(const TRect& shown, TSize picture);
+
 // Sets GraphScale to the view's ranges and axis kinds over the graph square.
 void ApplyViewScale(const TView& view);
 

@@ -21,11 +21,6 @@ namespace {
 // One wheel notch or one Zoom In: the shown part shrinks by this much.
 constexpr double ZoomStep = 1.4142135623730951;
 
-bool FitsPicture(const TRect& shown, int width, int height) {
-    return shown.Left >= 0 && shown.Top >= 0 && shown.Left < shown.Right &&
-           shown.Top < shown.Bottom && shown.Right <= width && shown.Bottom <= height;
-}
-
 } // namespace
 
 TCurveTableRef TDrawWindow::CurveTable() {
@@ -50,7 +45,7 @@ TView TDrawWindow::ViewNow() const {
 void TDrawWindow::ShowView(const TView& view) {
     CancelCalibration();
     ApplyViewScale(view);
-    if (Dib && view.Shown != ImageSrcRect && FitsPicture(view.Shown, ImageWidth, ImageHeight)) {
+    if (Dib && view.Shown != ImageSrcRect && FitsPicture(view.Shown, {ImageWidth, ImageHeight})) {
         ImageSrcRect = view.Shown;
         ImageMoved = 1;
     }

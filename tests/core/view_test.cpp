@@ -134,6 +134,20 @@ TEST(Zoom, RefusesWhatWouldNotChangeOrNotBeUsable) {
     EXPECT_FALSE(ZoomedView({0, 1, 0, 1, {}}, {0, 0}, 0, 0, std::nan("")));
 }
 
+TEST(FitsPicture, OnlyANonEmptyPartInsideThePicture) {
+    struct Row {
+        TRect Shown;
+        bool Fits;
+    };
+    const TSize picture{100, 80};
+    for (const Row& r : {Row{{0, 0, 100, 80}, true}, Row{{99, 79, 100, 80}, true},
+                         Row{{-1, 0, 50, 50}, false}, Row{{0, -1, 50, 50}, false},
+                         Row{{0, 0, 101, 80}, false}, Row{{0, 0, 100, 81}, false},
+                         Row{{10, 10, 10, 20}, false}, Row{{10, 20, 20, 10}, false}})
+        EXPECT_EQ(FitsPicture(r.Shown, picture), r.Fits)
+            << r.Shown.Left << ',' << r.Shown.Top << ',' << r.Shown.Right << ',' << r.Shown.Bottom;
+}
+
 TEST(ViewHistory, WalksBackAndForthAndANewViewDropsTheOnesAhead) {
     const TView a{0, 1, 0, 1, {}}, b{0, 2, 0, 2, {}}, c{0, 3, 0, 3, {}};
     TViewHistory history(a);
