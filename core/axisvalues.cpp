@@ -94,3 +94,32 @@ std::vector<std::size_t> LabelsToShow(std::span<const int> centres, std::span<co
         shown.push_back(i);
     return shown;
 }
+
+namespace {
+
+// The values at the grid lines stand this many logical units off the axes,
+// and neighbouring ones keep this many pixels between them.
+constexpr int AxisValueOffset = 40;
+constexpr int AxisValueSpacing = 8;
+
+} // namespace
+
+std::vector<TAxisLabel> AxisLabelsToShow(const TGraphScale& scale, TAxis axis, int step,
+                                         const TMeasureLabel& measure) {
+    const bool isX = axis == TAxis::X;
+    std::vector<TAxisValue> values = AxisValues(scale, axis, step);
+    std::vector<TPoint> places;
+    std::vector<int> centres, sizes;
+    for (const TAxisValue& value : values) {
+        const TPoint place =
+            isX ? TPoint{value.Logical, -AxisValueOffset} : TPoint{-AxisValueOffset, value.Logical};
+        const TLabelBox box = measure(place, value.Text);
+        places.push_back(place);
+        centres.push_back(isX ? box.Device.X : box.Device.Y);
+        sizes.push_back(isX ? box.Size.Cx : box.Size.Cy);
+    }
+    std::vector<TAxisLabel> labels;
+    for (const std::size_t i : LabelsToShow(centres, sizes, AxisValueSpacing))
+        labels.push_back({places[i], std::move(values[i].Text)});
+    return labels;
+}

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "core/graphscale.h"
+#include "framework/gdi/types.h"
 
+#include <functional>
 #include <span>
 #include <string>
 #include <vector>
@@ -36,3 +38,23 @@ std::string FormatAxisValue(double value, int precision);
 // their extents along it, in the same units.
 std::vector<std::size_t> LabelsToShow(std::span<const int> centres, std::span<const int> sizes,
                                       int gap);
+
+// A label of one axis to draw: its text and the logical point it hangs from
+// (X values below the X axis, Y values left of the Y axis).
+struct TAxisLabel {
+    TPoint Place;
+    std::string Text;
+};
+
+// Where a label's logical place comes out on the device, and the size of its
+// text there.
+struct TLabelBox {
+    TPoint Device;
+    TSize Size;
+};
+using TMeasureLabel = std::function<TLabelBox(TPoint place, const std::string& text)>;
+
+// The labels of the axis's grid values that fit side by side once measured,
+// thinned as LabelsToShow thins them with a few pixels between neighbours.
+std::vector<TAxisLabel> AxisLabelsToShow(const TGraphScale& scale, TAxis axis, int step,
+                                         const TMeasureLabel& measure);

@@ -57,11 +57,6 @@ constexpr int DefaultBkComponent = 192;
 // File|Recent's files have a section of their own.
 constexpr char RecentSection[] = "Recent";
 
-// The values at the grid lines stand this many logical units off the axes,
-// and neighbouring ones keep this many pixels between them.
-constexpr int AxisValueOffset = 40;
-constexpr int AxisValueSpacing = 8;
-
 // View|True Colours' setting, in a section of its own; off by default.
 constexpr char ViewSection[] = "View";
 constexpr char TrueColoursKey[] = "TrueColours";
@@ -312,25 +307,16 @@ void TDrawWindow::PaintPicture(TDC& dc) {
 void TDrawWindow::PaintAxisValues(TDC& dc, TColor ink) const {
     const TColor previousColor = dc.SetTextColor(ink);
     const std::optional<TColor> previousOutline = dc.SetTextOutline(ContrastingColor(ink));
+    const auto measure = [&dc](TPoint place, const std::string& text) {
+        return TLabelBox{dc.LogicalToDevice(place), dc.GetTextExtent(text)};
+    };
     for (const TAxis axis : {TAxis::X, TAxis::Y}) {
         const bool isX = axis == TAxis::X;
         const TTextAnchor anchor = isX ? TTextAnchor{THorizontalAnchor::Center, TVerticalAnchor::Top}
                                        : TTextAnchor{THorizontalAnchor::Right,
                                                      TVerticalAnchor::Middle};
-        const std::vector<TAxisValue> values = AxisValues(GraphScale, axis, GridStep);
-        std::vector<TPoint> places;
-        std::vector<int> centres, sizes;
-        for (const TAxisValue& value : values) {
-            const TPoint place = isX ? TPoint{value.Logical, -AxisValueOffset}
-                                     : TPoint{-AxisValueOffset, value.Logical};
-            const TPoint device = dc.LogicalToDevice(place);
-            const TSize size = dc.GetTextExtent(value.Text);
-            places.push_back(place);
-            centres.push_back(isX ? device.X : device.Y);
-            sizes.push_back(isX ? size.Cx : size.Cy);
-        }
-        for (const std::size_t i : LabelsToShow(centres, sizes, AxisValueSpacing))
-            dc.TextOut(places[i].X, places[i].Y, values[i].Text, anchor);
+        for (const TAxisLabel& label : AxisLabelsToShow(GraphScale, axis, GridStep, measure))
+            dc.TextOut(label.Place.X, label.Place.Y, label.Text, anchor);
     }
     dc.SetTextOutline(previousOutline);
     dc.SetTextColor(previousColor);

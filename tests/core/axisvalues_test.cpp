@@ -93,4 +93,28 @@ TEST(LabelThinning, EveryNthLabelSoThatNoneOverlap) {
         EXPECT_EQ(LabelsToShow(c.Centres, c.Sizes, c.Gap), c.Shown);
 }
 
+// Labels 100 wide and 20 high, on a device a tenth of the logical size: the
+// grid lines stand some 87 pixels apart, so every second X value fits and
+// every Y value does.
+TEST(AxisLabels, HangOffTheirAxisAndThinByTheirMeasuredExtent) {
+    const TGraphScale scale = ScaleOf(0, -1, 100, 1);
+    const TMeasureLabel measure = [](TPoint place, const std::string&) {
+        return TLabelBox{{place.X / 10, place.Y / 10}, {100, 20}};
+    };
+    const std::vector<TAxisValue> xValues = AxisValues(scale, TAxis::X, Step);
+    const std::vector<TAxisLabel> x = AxisLabelsToShow(scale, TAxis::X, Step, measure);
+    ASSERT_EQ(x.size(), (xValues.size() + 1) / 2);
+    for (std::size_t i = 0; i < x.size(); ++i) {
+        EXPECT_EQ(x[i].Place, (TPoint{xValues[2 * i].Logical, -40}));
+        EXPECT_EQ(x[i].Text, xValues[2 * i].Text);
+    }
+    const std::vector<TAxisValue> yValues = AxisValues(scale, TAxis::Y, Step);
+    const std::vector<TAxisLabel> y = AxisLabelsToShow(scale, TAxis::Y, Step, measure);
+    ASSERT_EQ(y.size(), yValues.size());
+    for (std::size_t i = 0; i < y.size(); ++i) {
+        EXPECT_EQ(y[i].Place, (TPoint{-40, yValues[i].Logical}));
+        EXPECT_EQ(y[i].Text, yValues[i].Text);
+    }
+}
+
 } // namespace
