@@ -270,6 +270,8 @@ private:
     // A drag's moves draw the rubber band: a zoom or a stretch, not a press
     // that places a point or takes a calibration click.
     bool DrawsRubberBand() const;
+    // Adds a point to the current curve as one undoable step and shows the
+    // new counts.
     void PlacePoint(const TPoint& logical);
     // The values at the grid lines in the axes' ink, below the square for X
     // and left of it for Y, every n-th where they would crowd.

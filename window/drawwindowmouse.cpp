@@ -95,23 +95,23 @@ void TDrawWindow::EvLButtonUp(const TPoint& point) {
     }
     if (DrawMode) {
         PlacePoint(*end);
-    } else {
-        if (click)
-            return;
-        DragRect = DragRectangle(*start, *end);
-        if (IsEmptyDrag(DragRect))
-            return;
-        const TView before = ViewNow();
-        if (!ZoomToDrag(DragRect))
-            return;
-        RecordViewChange("Zoom", before);
-        Invalidate(true);
+        return;
     }
+    if (click)
+        return;
+    DragRect = DragRectangle(*start, *end);
+    if (IsEmptyDrag(DragRect))
+        return;
+    const TView before = ViewNow();
+    if (!ZoomToDrag(DragRect))
+        return;
+    RecordViewChange("Zoom", before);
+    Invalidate(true);
     ShowCounts();
 }
 
 // The curve draws the new point at once; nothing is repainted but the
-// loupe, which shows the curves too.
+// loupe, which shows the curves too. The panes then show the new counts.
 void TDrawWindow::PlacePoint(const TPoint& logical) {
     BeginStep("Add Point");
     {
@@ -131,6 +131,7 @@ void TDrawWindow::PlacePoint(const TPoint& logical) {
     EndStep(true);
     if (Loupe && Loupe->IsVisible())
         Loupe->Invalidate();
+    ShowCounts();
 }
 
 void TDrawWindow::EvRButtonDown(const TPoint& point) {

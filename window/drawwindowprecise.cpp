@@ -218,10 +218,8 @@ bool TDrawWindow::PlacePointAtPointer() {
     const TPoint at = GetPointerPos();
     if (!IsInClientArea(GetClientRect(), at))
         return false;
-    if (const std::optional<TPoint> logical = ClientToLogical(at)) {
+    if (const std::optional<TPoint> logical = ClientToLogical(at))
         PlacePoint(*logical);
-        ShowCounts();
-    }
     return true;
 }
 
@@ -266,8 +264,6 @@ void TDrawWindow::LoupeClick(const TPoint& logical) {
         TakeCalibrationClick(logical);
         return;
     }
-    if (!DrawMode)
-        return;
-    PlacePoint(logical);
-    ShowCounts();
+    if (DrawMode)
+        PlacePoint(logical);
 }
