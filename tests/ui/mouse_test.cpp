@@ -7,9 +7,6 @@
 #include "framework/decoratedframe.h"
 #include "framework/gdi/globalmemory.h"
 #include "framework/gdi/messagebox.h"
-#include "image/bmpwriter.h"
-#include "image/dib.h"
-#include "image/imageload.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -94,22 +91,6 @@ protected:
         return shown.hotSpot() == wanted.hotSpot() &&
                shown.pixmap().toImage() == wanted.pixmap().toImage();
     }
-
-    // A monochrome picture loaded and shown as the Open Image command
-    // leaves it.
-    void ShowImage(int width, int height) {
-        TBmp bmp;
-        bmp.Width = width;
-        bmp.Height = height;
-        TImageLoad load = LoadImage(Files.Write(bmp), Probe().BackupBits());
-        ASSERT_NE(load.Dib, nullptr);
-        ASSERT_TRUE(load.Messages.empty());
-        Probe().SetImage(std::move(load.Dib));
-        Command(CM_IMAGE);
-        ASSERT_TRUE(MenuAction(CM_IMAGE)->isChecked());
-    }
-
-    TTempFiles Files;
 };
 
 TEST_F(MouseTest, DrawingPlacesThePointWhereTheButtonIsReleased) {

@@ -5,9 +5,6 @@
 #include "core/loupemapping.h"
 #include "core/mousemapping.h"
 #include "core/view.h"
-#include "image/bmpwriter.h"
-#include "image/dib.h"
-#include "image/imageload.h"
 #include "window/loupewindow.h"
 
 #include <QApplication>
@@ -67,15 +64,6 @@ class PreciseTest : public UiTest {
     static TCurvePoint GraphPoint(TPoint logical) {
         return {GraphScale.ToGraphX(logical.X), GraphScale.ToGraphY(logical.Y)};
     }
-    void ShowPicture(int width, int height) {
-        TBmp bmp;
-        bmp.Width = width;
-        bmp.Height = height;
-        TImageLoad load = LoadImage(Files.Write(bmp), Probe().BackupBits());
-        ASSERT_NE(load.Dib, nullptr);
-        Probe().SetImage(std::move(load.Dib));
-        Command(CM_IMAGE);
-    }
     // Graph X and Y of a picture position under the view in force.
     TCurvePoint PictureValue(double px, double py) const {
         const TRect s = Probe().ImageSrcRect();
@@ -83,8 +71,6 @@ class PreciseTest : public UiTest {
         return {GraphScale.ToGraphX(ImageSquareLow + (px - s.Left) * size / s.Width()),
                 GraphScale.ToGraphY(ImageSquareHigh - (py - s.Top) * size / s.Height())};
     }
-
-    TTempFiles Files;
 };
 
 TEST_F(PreciseTest, UndoAndRedoTakeBackPointsAndCurvesAndTheMenuNamesTheStep) {
@@ -137,7 +123,7 @@ TEST_F(PreciseTest, UndoingBackToTheSavedPointsNeedsNoQuestionAtClose) {
 }
 
 TEST_F(PreciseTest, WheelZoomsAboutThePointerAndEveryPicturePixelKeepsItsValue) {
-    ShowPicture(4000, 3000);
+    ShowImage(4000, 3000, {"Such a huge file! Well, let's see if I can handle it..."});
     const std::vector<std::pair<double, double>> pixels = {{0, 0}, {1234.5, 777}, {3999, 2999}};
     std::vector<TCurvePoint> before;
     for (auto [x, y] : pixels)
@@ -172,7 +158,7 @@ TEST_F(PreciseTest, WheelZoomsAboutThePointerAndEveryPicturePixelKeepsItsValue) 
 }
 
 TEST_F(PreciseTest, DragZoomAndStretchAreStepsOfTheViewHistory) {
-    ShowPicture(400, 300);
+    ShowImage(400, 300);
     const QPoint from(100, 100), to(400, 300);
     Send(Client(), QEvent::MouseButtonPress, Qt::LeftButton, from);
     Send(Client(), QEvent::MouseMove, Qt::NoButton, to);

@@ -6,6 +6,9 @@
 #include "framework/decoratedframe.h"
 #include "framework/gdi/messagebox.h"
 #include "framework/gdi/recordingdc.h"
+#include "image/bmpwriter.h"
+#include "image/dib.h"
+#include "image/imageload.h"
 #include "resources/tables/stringtable.h"
 
 #include <QAction>
@@ -178,6 +181,22 @@ void UiTest::ExpectTextsFit(const QWidget& dialog) {
         EXPECT_LT(button->fontMetrics().horizontalAdvance(text), button->width())
             << text.toStdString();
     }
+}
+
+void UiTest::ShowImage(int width, int height, const std::vector<std::string>& notices) {
+    TBmp bmp;
+    bmp.Width = width;
+    bmp.Height = height;
+    TTempFiles files;
+    TImageLoad load = LoadImage(files.Write(bmp), Probe().BackupBits());
+    ASSERT_NE(load.Dib, nullptr);
+    std::vector<std::string> texts;
+    for (const TUserMessage& message : load.Messages)
+        texts.push_back(message.Text);
+    ASSERT_EQ(texts, notices);
+    Probe().SetImage(std::move(load.Dib));
+    Command(CM_IMAGE);
+    ASSERT_TRUE(MenuAction(CM_IMAGE)->isChecked());
 }
 
 QImage UiTest::Grab() const {

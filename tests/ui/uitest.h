@@ -57,6 +57,10 @@ protected:
     // The points of the curve in the slot, in order.
     std::vector<TCurvePoint> Points(int slot) const;
 
+    // A monochrome picture loaded and shown as the Open Image command
+    // leaves it; loading it tells exactly the notices given.
+    void ShowImage(int width, int height, const std::vector<std::string>& notices = {});
+
     QImage Grab() const;
     // Every text of the dialog shows whole in the box its template gives.
     static void ExpectTextsFit(const QWidget& dialog);
